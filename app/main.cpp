@@ -1,0 +1,3 @@
+#include "app/project.h"
+
+int main(int argc, char** argv) { return forms::run(argc, argv, kinemora::project()); }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/program.h"
+
+namespace kinemora {
+
+// The program as the runtime runs it: its two windows, the main one first to appear.
+forms::Project project();
+
+}  // namespace kinemora

@@ -1,0 +1,57 @@
+#include "platform/boxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <utility>
+#include <vector>
+
+#include "platform/runtime.h"
+
+namespace forms {
+
+namespace {
+
+using Choice = std::pair<QMessageBox::StandardButton, int>;
+
+std::vector<Choice> choicesFor(int set) {
+    using B = QMessageBox;
+    switch (set) {
+        case vbOKCancel: return {{B::Ok, vbOK}, {B::Cancel, vbCancel}};
+        case vbAbortRetryIgnore: return {{B::Abort, vbAbort}, {B::Retry, vbRetry}, {B::Ignore, vbIgnore}};
+        case vbYesNoCancel: return {{B::Yes, vbYes}, {B::No, vbNo}, {B::Cancel, vbCancel}};
+        case vbYesNo: return {{B::Yes, vbYes}, {B::No, vbNo}};
+        case vbRetryCancel: return {{B::Retry, vbRetry}, {B::Cancel, vbCancel}};
+        default: return {{B::Ok, vbOK}};
+    }
+}
+
+QMessageBox::Icon iconFor(int icon) {
+    switch (icon) {
+        case vbCritical: return QMessageBox::Critical;
+        case vbQuestion: return QMessageBox::Question;
+        case vbExclamation: return QMessageBox::Warning;
+        case vbInformation: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int runMessageBox(const QString& prompt, int buttons, const QString& title) {
+    QMessageBox box(iconFor(buttons & 0x70), title, prompt);
+    box.setWindowModality(Qt::ApplicationModal);
+    const std::vector<Choice> choices = choicesFor(buttons & 0x0F);
+    for (const auto& [button, answer] : choices) box.addButton(button);
+    const std::size_t defaultIndex = std::min<std::size_t>((buttons & 0x300) >> 8, choices.size() - 1);
+    box.setDefaultButton(choices[defaultIndex].first);
+    box.exec();
+    for (const auto& [button, answer] : choices)
+        if (box.clickedButton() == box.button(button)) return answer;
+    return choices.back().second;  // closed without a button: No, Cancel or OK
+}
+
+Integer MsgBox(const QString& prompt, Integer buttons, const QString& title) {
+    return Runtime::current().showBox(prompt, buttons.value(), title);
+}
+
+}  // namespace forms

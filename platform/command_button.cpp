@@ -1,0 +1,84 @@
+#include "platform/command_button.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+
+#include "platform/control_widget.h"
+#include "platform/fonts.h"
+
+namespace forms {
+
+class ButtonWidget final : public QPushButton {
+public:
+    ButtonWidget(CommandButton& button, QWidget* parent) : QPushButton(parent), button_(button) {
+        setAutoDefault(false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            animateClick();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        if (button_.Style != vbButtonGraphical) {
+            QPushButton::paintEvent(event);
+            return;
+        }
+        paintGraphical();
+    }
+
+private:
+    // A flat face in BackColor inside a raised (or, while pressed, sunken) edge.
+    void paintGraphical() {
+        QPainter painter(this);
+        const QRect r = rect();
+        painter.fillRect(r, toQColor(button_.BackColor));
+        const bool down = isDown();
+        const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
+        const QColor dark = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+        const QColor text = isEnabled() ? toQColor(vbButtonText) : QColor(128, 128, 128);
+        painter.setPen(text);
+        painter.setFont(font());
+        painter.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, this->text());
+        if (hasFocus()) {
+            QPen focus(text, 1, Qt::DotLine);
+            painter.setPen(focus);
+            painter.drawRect(r.adjusted(3, 3, -4, -4));
+        }
+    }
+
+    CommandButton& button_;
+};
+
+CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, int index,
+                             QWidget* container)
+    : Control(form, desc, std::move(name), index), widget_(new ButtonWidget(*this, container)) {
+    const Settings& s = desc.set;
+    Caption.initialise(QString::fromUtf8(s.Caption ? s.Caption : ""));
+    if (s.BackColor) BackColor.initialise(*s.BackColor);
+    Style.initialise(s.Style);
+    widget_->setText(Caption);
+    widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
+    widget_->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(widget_, &QPushButton::clicked, [this] { raise(&ControlEvents::Click); });
+    new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Interactive);
+    attach(widget_);
+}
+
+void CommandButton::captionChanged() { widget_->setText(Caption); }
+
+void CommandButton::repaint() { widget_->update(); }
+
+}  // namespace forms

@@ -1,0 +1,157 @@
+#include "platform/control.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QWidget>
+#include <cmath>
+
+#include "platform/control_array.h"
+#include "platform/form.h"
+#include "platform/runtime.h"
+
+namespace forms {
+
+namespace {
+
+constexpr Single kTwipsPerPixel = 15;
+
+Integer buttonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return 1;
+        case Qt::RightButton: return 2;
+        case Qt::MiddleButton: return 4;
+        default: return 0;
+    }
+}
+
+Integer shiftOf(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= 1;
+    if (modifiers & Qt::ControlModifier) shift |= 2;
+    if (modifiers & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+Qt::CursorShape shapeOf(int pointer) {
+    switch (pointer) {
+        case vbCrosshair: return Qt::CrossCursor;
+        case vbIbeam: return Qt::IBeamCursor;
+        default: return Qt::ArrowCursor;
+    }
+}
+
+}  // namespace
+
+int toPixels(Single twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+Control::Control(Form& form, const ControlDesc& desc, QString name, int index)
+    : form_(form),
+      name_(std::move(name)),
+      index_(index),
+      tabIndex_(desc.tabIndex),
+      kind_(desc.cls) {
+    Left.initialise(desc.left);
+    Top.initialise(desc.top);
+    Width.initialise(desc.width);
+    Height.initialise(desc.height);
+    Visible.initialise(desc.visible);
+    Enabled.initialise(desc.set.Enabled);
+}
+
+Control::~Control() = default;
+
+void Control::attach(QWidget* widget) {
+    widget_ = widget;
+    widget_->setObjectName(index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_.value()));
+    widget_->setMouseTracking(true);
+    widget_->setEnabled(Enabled);
+    placeChanged();
+    widget_->setVisible(Visible);
+}
+
+void Control::placeChanged() {
+    if (!widget_) return;
+    // Snap both edges, so that neighbours in twips stay neighbours in pixels.
+    const int left = toPixels(Left), top = toPixels(Top);
+    const int right = toPixels(Left + Width), bottom = toPixels(Top + Height);
+    widget_->setGeometry(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+void Control::visibleChanged() {
+    if (widget_) widget_->setVisible(Visible);
+}
+
+void Control::enabledChanged() {
+    if (widget_) widget_->setEnabled(Enabled);
+}
+
+void Control::resizeTo(Single width, Single height) {
+    const bool changed = width != Width || height != Height;
+    Width.initialise(width);
+    Height.initialise(height);
+    if (changed) placeChanged();
+}
+
+void Control::pointerChanged() {
+    if (!widget_) return;
+    if (MousePointer == vbCustom && MouseIcon.get())
+        widget_->setCursor(cursorFor(MouseIcon));
+    else if (MousePointer == vbDefault)
+        widget_->unsetCursor();
+    else
+        widget_->setCursor(shapeOf(MousePointer.get().value()));
+}
+
+EventArgs Control::mouseArgs(QMouseEvent* event) const {
+    EventArgs args;
+    args.Button = event->type() == QEvent::MouseMove ? Integer(0) : buttonOf(event->button());
+    if (event->type() == QEvent::MouseMove) {
+        int held = 0;
+        if (event->buttons() & Qt::LeftButton) held |= 1;
+        if (event->buttons() & Qt::RightButton) held |= 2;
+        if (event->buttons() & Qt::MiddleButton) held |= 4;
+        args.Button = held;
+    }
+    args.Shift = shiftOf(event->modifiers());
+    args.X = static_cast<Single>(event->position().x()) * kTwipsPerPixel;
+    args.Y = static_cast<Single>(event->position().y()) * kTwipsPerPixel;
+    return args;
+}
+
+bool Control::mouseEvent(MouseAction action, QMouseEvent* event) {
+    if (!Enabled) return false;
+    const EventArgs args = mouseArgs(event);
+    switch (action) {
+        case MouseAction::Down:
+            pressed_ = event->button() == Qt::LeftButton;
+            raise(&ControlEvents::MouseDown, args);
+            break;
+        case MouseAction::Move: raise(&ControlEvents::MouseMove, args); break;
+        case MouseAction::Up: {
+            const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                               widget_->rect().contains(event->position().toPoint());
+            pressed_ = false;
+            raise(&ControlEvents::MouseUp, args);
+            // Buttons raise their Click themselves, so that the keyboard can click them too.
+            if (click && kind_ != ControlClass::CommandButton) raise(&ControlEvents::Click);
+            break;
+        }
+    }
+    return true;
+}
+
+void Control::painted() {
+    ++repaints_;
+    Runtime::current().countRepaint();
+}
+
+void Control::raise(Event ControlEvents::*event, EventArgs args) {
+    const ControlEvents& source = array_ ? static_cast<const ControlEvents&>(*array_) : *this;
+    const Event& handler = source.*event;
+    if (!handler) return;
+    args.Index = index_;
+    Runtime::current().run(form_.handlerName(handler.handler()),
+                           [&handler, &args] { handler.call(args); });
+}
+
+}  // namespace forms

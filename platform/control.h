@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/events.h"
+#include "platform/layout.h"
+#include "platform/picture.h"
+#include "platform/property.h"
+
+class QWidget;
+class QMouseEvent;
+
+namespace forms {
+
+class Form;
+class ControlArrayBase;
+
+enum MousePointerKind { vbDefault = 0, vbArrow = 1, vbCrosshair = 2, vbIbeam = 3, vbCustom = 99 };
+
+// Mouse events in the form a control's handlers receive them.
+enum class MouseAction { Down, Move, Up };
+
+// The events a control raises; a control array has the same set, shared by its members.
+struct ControlEvents {
+    Event Click, MouseDown, MouseMove, MouseUp, Change;
+};
+
+// A control on a form. Place and size are in twips relative to the container and kept exactly
+// as written; the control is shown at 15 twips to a pixel.
+class Control : public ControlEvents {
+public:
+    Control(Form& form, const ControlDesc& desc, QString name, int index);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Property<Single, Control> Left{this, &Control::placeChanged};
+    Property<Single, Control> Top{this, &Control::placeChanged};
+    Property<Single, Control> Width{this, &Control::placeChanged};
+    Property<Single, Control> Height{this, &Control::placeChanged};
+    Property<bool, Control> Visible{this, &Control::visibleChanged, true};
+    Property<bool, Control> Enabled{this, &Control::enabledChanged, true};
+    Property<Integer, Control> MousePointer{this, &Control::pointerChanged};
+    Property<Picture, Control> MouseIcon{this, &Control::pointerChanged};
+
+    const QString& Name() const { return name_; }
+    Integer Index() const { return index_; }
+    int TabIndex() const { return tabIndex_; }
+    Form& Parent() const { return form_; }
+    ControlClass kind() const { return kind_; }
+
+    // The Qt widget that shows the control (none for a timer); owned by its container.
+    QWidget* widget() const { return widget_; }
+    // How often this control has repainted.
+    quint64 repaints() const { return repaints_; }
+
+    // Called by the control's widget.
+    // Returns whether the control took the event (a disabled one leaves it to its container).
+    bool mouseEvent(MouseAction action, QMouseEvent* event);
+    void painted();
+    void raise(Event ControlEvents::*event, EventArgs args = {});
+
+    void joinArray(ControlArrayBase* array) { array_ = array; }
+
+protected:
+    // Puts the widget in place, from the twip geometry.
+    void attach(QWidget* widget);
+    virtual void placeChanged();
+    virtual void visibleChanged();
+    virtual void enabledChanged();
+    // Sets Width and Height to what the control's content needs (auto-size, pictures).
+    void resizeTo(Single width, Single height);
+
+private:
+    void pointerChanged();
+    EventArgs mouseArgs(QMouseEvent* event) const;
+
+    Form& form_;
+    QString name_;
+    Integer index_;
+    int tabIndex_;
+    ControlClass kind_;
+    QWidget* widget_ = nullptr;
+    ControlArrayBase* array_ = nullptr;
+    bool pressed_ = false;
+    quint64 repaints_ = 0;
+};
+
+// Twips to whole logical pixels.
+int toPixels(Single twips);
+
+}  // namespace forms

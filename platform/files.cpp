@@ -1,0 +1,127 @@
+#include "platform/files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "platform/runtime.h"
+
+namespace forms {
+
+namespace {
+
+// Windows-1252 for bytes 0x80..0x9F; the five bytes it leaves undefined keep their own code.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t cp1252(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
+}
+
+// Length of the well-formed UTF-8 sequence at `at`, and its code point; 0 if there is none.
+int utf8Sequence(const unsigned char* p, qsizetype left, char32_t& code) {
+    const unsigned char b = p[0];
+    int length = 0;
+    char32_t min = 0;
+    if (b >= 0xC2 && b <= 0xDF) length = 2, code = b & 0x1F, min = 0x80;
+    else if (b >= 0xE0 && b <= 0xEF) length = 3, code = b & 0x0F, min = 0x800;
+    else if (b >= 0xF0 && b <= 0xF4) length = 4, code = b & 0x07, min = 0x10000;
+    else return 0;
+    if (left < length) return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (p[i] & 0x3F);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code < min || code > 0x10FFFF || surrogate ? 0 : length;
+}
+
+}  // namespace
+
+QString decodeText(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        char32_t code = p[i];
+        int length = code < 0x80 ? 1 : utf8Sequence(p + i, size - i, code);
+        if (length == 0) code = cp1252(p[i]), length = 1;
+        if (code > 0xFFFF) {
+            text.append(QChar::highSurrogate(code));
+            text.append(QChar::lowSurrogate(code));
+        } else {
+            text.append(QChar(static_cast<char16_t>(code)));
+        }
+        i += length;
+    }
+    return text;
+}
+
+void FileTable::openForInput(const QString& path, int fileNumber) {
+    if (fileNumber < 1 || fileNumber > 511) raiseError(kBadFileNumber);
+    if (open_.count(fileNumber)) raiseError(kFileAlreadyOpen, path);
+    const QString native = nativePath(path);
+    const QFileInfo info(native);
+    if (!info.exists()) raiseError(kFileNotFound, path);
+    QFile input(native);
+    if (info.isDir() || !input.open(QIODevice::ReadOnly)) raiseError(kPathFileAccess, path);
+    const QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError) raiseError(kPathFileAccess, path);
+    open_[fileNumber] = OpenFile{decodeText(bytes), 0};
+}
+
+FileTable::OpenFile& FileTable::file(int fileNumber) {
+    const auto it = open_.find(fileNumber);
+    if (it == open_.end()) raiseError(kBadFileNumber);
+    return it->second;
+}
+
+const FileTable::OpenFile& FileTable::file(int fileNumber) const {
+    const auto it = open_.find(fileNumber);
+    if (it == open_.end()) raiseError(kBadFileNumber);
+    return it->second;
+}
+
+bool FileTable::atEnd(int fileNumber) const {
+    const OpenFile& f = file(fileNumber);
+    return f.position >= f.text.size();
+}
+
+QString FileTable::read(qint64 characters, int fileNumber) {
+    if (characters < 0) raiseError(kInvalidCall);
+    OpenFile& f = file(fileNumber);
+    if (characters > 0 && f.position >= f.text.size()) raiseError(kInputPastEnd);
+    const qsizetype count = std::min<qint64>(characters, f.text.size() - f.position);
+    QString part = f.position == 0 && count == f.text.size() ? f.text : f.text.mid(f.position, count);
+    f.position += count;
+    return part;
+}
+
+void FileTable::close(int fileNumber) {
+    if (!open_.erase(fileNumber)) raiseError(kBadFileNumber);
+}
+
+void OpenForInput(const QString& path, int fileNumber) {
+    Runtime::current().files().openForInput(path, fileNumber);
+}
+
+qint64 FileLen(const QString& path) {
+    const QFileInfo info(nativePath(path));
+    if (!info.exists()) raiseError(kFileNotFound, path);
+    return info.size();
+}
+
+bool Eof(int fileNumber) { return Runtime::current().files().atEnd(fileNumber); }
+
+QString Input(qint64 characters, int fileNumber) {
+    return Runtime::current().files().read(characters, fileNumber);
+}
+
+void Close(int fileNumber) { Runtime::current().files().close(fileNumber); }
+
+}  // namespace forms

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStringList>
+
+#include "platform/control.h"
+
+class QFontMetricsF;
+
+namespace forms {
+
+class LabelWidget;
+
+// Text on a form. A label that is not auto-sized keeps its rectangle and wraps its caption at
+// blanks within its width; an auto-sized one is one line, exactly as wide as its caption, and
+// follows every change of caption, keeping its Left and Top.
+class Label final : public Control {
+public:
+    Label(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+
+    Property<String, Label> Caption{this, &Label::captionChanged};
+    Property<Colour, Label> ForeColor{this, &Label::repaint, vbButtonText};
+    Property<Colour, Label> BackColor{this, &Label::repaint, vbButtonFace};
+    Property<Integer, Label> Alignment{this, &Label::repaint};
+    Property<Integer, Label> BackStyle{this, &Label::repaint, vbOpaque};
+    Property<Integer, Label> BorderStyle{this, &Label::captionChanged};
+    Property<bool, Label> AutoSize{this, &Label::captionChanged};
+    Property<bool, Label> WordWrap{this, &Label::captionChanged};
+
+    // The lines the caption shows, as wrapped within the label's width.
+    QStringList lines() const;
+
+private:
+    void captionChanged();
+    void repaint();
+    int borderPixels() const;
+
+    LabelWidget* widget_;
+};
+
+// Breaks text into lines no wider than `width` pixels: at line feeds, and at blanks when
+// `wrap` is on. The blanks at a break vanish; a word wider than the whole width keeps a line
+// of its own.
+QStringList wrapText(const QString& text, const QFontMetricsF& metrics, double width, bool wrap);
+
+}  // namespace forms

@@ -1,0 +1,92 @@
+#include "platform/picture.h"
+
+#include <QBuffer>
+#include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <QtEndian>
+
+#include "platform/errors.h"
+#include "platform/paths.h"
+
+namespace forms {
+
+namespace {
+
+quint16 u16At(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+qint32 i32At(const QByteArray& bytes, qsizetype at) {
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
+
+// Uncompressed bitmaps state their pixel data's size; Qt's reader quietly fills what is
+// missing, so a short file is caught here from its headers.
+bool bitmapIsTruncated(const QByteArray& bytes) {
+    constexpr qsizetype kHeaders = 14 + 40;
+    if (bytes.size() < kHeaders || !bytes.startsWith("BM")) return false;
+    const qint64 offset = static_cast<quint32>(i32At(bytes, 10));
+    const qint64 width = i32At(bytes, 18);
+    const qint64 height = i32At(bytes, 22);
+    const qint64 bitsPerPixel = u16At(bytes, 28);
+    const qint64 compression = i32At(bytes, 30);
+    if (compression != 0 || width <= 0 || height == 0) return false;
+    const qint64 stride = ((width * bitsPerPixel + 31) / 32) * 4;
+    const qint64 rows = height < 0 ? -height : height;
+    return offset + stride * rows > bytes.size();
+}
+
+// A cursor file's first directory entry holds its hot spot (type 2 in the file header).
+std::optional<QPoint> cursorHotSpot(const QByteArray& bytes) {
+    constexpr qsizetype kFirstEntryEnd = 6 + 16;
+    if (bytes.size() < kFirstEntryEnd || u16At(bytes, 0) != 0 || u16At(bytes, 2) != 2 ||
+        u16At(bytes, 4) == 0)
+        return std::nullopt;
+    return QPoint(u16At(bytes, 10), u16At(bytes, 12));
+}
+
+bool tooLarge(QSize size) {
+    return qint64(size.width()) * size.height() * 4 > kMaxPictureBytes;
+}
+
+}  // namespace
+
+Picture decodePicture(const QByteArray& bytes, const String& name) {
+    if (bitmapIsTruncated(bytes)) raiseError(kInvalidPicture, name);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead() || tooLarge(reader.size())) raiseError(kInvalidPicture, name);
+    QImage image = reader.read();
+    if (image.isNull() || tooLarge(image.size())) raiseError(kInvalidPicture, name);
+    auto picture = std::make_shared<PictureData>();
+    picture->image = std::move(image);
+    picture->hotSpot = cursorHotSpot(bytes);
+    return picture;
+}
+
+Picture LoadPicture(const String& path) {
+    const String file = nativePath(path);
+    const QFileInfo info(file);
+    if (!info.exists()) raiseError(kFileNotFound, path);
+    if (info.isDir()) raiseError(kPathFileAccess, path);
+    // Nothing bigger than the largest picture's pixels plus generous headers can be one.
+    if (info.size() > kMaxPictureBytes + 1024 * 1024) raiseError(kInvalidPicture, path);
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) raiseError(kPathFileAccess, path);
+    const QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError) raiseError(kPathFileAccess, path);
+    return decodePicture(bytes, path);
+}
+
+QCursor cursorFor(const Picture& picture) {
+    if (!picture) return QCursor();
+    const QPoint hot = picture->hotSpot.value_or(QPoint(0, 0));
+    return QCursor(QPixmap::fromImage(picture->image), hot.x(), hot.y());
+}
+
+}  // namespace forms

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <memory>
+#include <optional>
+
+#include "platform/text.h"
+
+class QByteArray;
+class QCursor;
+
+namespace forms {
+
+// A decoded picture. Controls share pictures by reference: assigning one control's picture to
+// another shares the same object, and two pictures are the same only if they are one object.
+struct PictureData {
+    QImage image;
+    std::optional<QPoint> hotSpot;  // set for cursor files
+};
+using Picture = std::shared_ptr<const PictureData>;
+
+// The largest picture the loader decodes, in bytes of 32-bit pixels.
+inline constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
+
+// Loads a picture file: missing 53, unreadable 75, not a picture (or truncated, or too
+// large) 481. "\" in the path works as a directory separator on every platform.
+Picture LoadPicture(const String& path);
+
+// Decodes picture bytes by content (any format Qt's image readers know, cursors with their hot
+// spot); raises 481 for anything that is not a whole picture within the size limit.
+Picture decodePicture(const QByteArray& bytes, const String& name = {});
+
+// The mouse pointer a cursor picture stands for, hot spot included.
+QCursor cursorFor(const Picture& picture);
+
+}  // namespace forms

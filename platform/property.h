@@ -1,0 +1,53 @@
+#pragma once
+
+#include <concepts>
+#include <utility>
+
+namespace forms {
+
+// A control property that reads and writes like a field (`ball.Left = ball.Left - 100`).
+// Writing the value it already holds returns at once: nothing changes and nothing repaints,
+// which is what keeps the mouse effects, that re-set their properties on every move, free.
+// Any other write stores the value and then tells the owner, which updates what is shown.
+template <typename T, typename Owner>
+class Property {
+public:
+    using Notify = void (Owner::*)();
+
+    Property(Owner* owner, Notify notify, T initial = T{})
+        : owner_(owner), notify_(notify), value_(std::move(initial)) {}
+    Property(const Property&) = delete;
+
+    Property& operator=(const T& value) {
+        if (value == value_) return *this;
+        value_ = value;
+        (owner_->*notify_)();
+        return *this;
+    }
+    Property& operator=(const Property& other) { return *this = other.value_; }
+    // A value of another type that converts explicitly, as an Integer does to a Single.
+    template <typename U>
+        requires(!std::convertible_to<const U&, T> && std::constructible_from<T, const U&>)
+    Property& operator=(const U& value) {
+        return *this = T(value);
+    }
+    template <typename U, typename O>
+    Property& operator=(const Property<U, O>& other) {
+        return *this = static_cast<const U&>(other);
+    }
+
+    operator const T&() const { return value_; }  // NOLINT(google-explicit-constructor)
+    const T& get() const { return value_; }
+    const T* operator->() const { return &value_; }
+
+    // Sets the value without telling the owner; for the owner itself, while it builds the
+    // control or when the value follows from something it already shows.
+    void initialise(T value) { value_ = std::move(value); }
+
+private:
+    Owner* owner_;
+    Notify notify_;
+    T value_;
+};
+
+}  // namespace forms

@@ -1,0 +1,110 @@
+#include "platform/runtime.h"
+
+#include <QCoreApplication>
+
+#include "platform/boxes.h"
+#include "platform/form.h"
+
+namespace forms {
+
+namespace {
+
+Runtime* g_current = nullptr;
+
+constexpr int kErrorBox = vbOKOnly + vbCritical;
+
+}  // namespace
+
+Runtime::Runtime(std::unique_ptr<Clock> clock) : clock_(std::move(clock)), timers_(*clock_) {
+    Q_ASSERT(!g_current);
+    g_current = this;
+    timers_.setHold([this] { return depth_ > 0 || ended_; });
+    appPath_ = QCoreApplication::applicationDirPath();
+}
+
+Runtime::~Runtime() {
+    timers_.stopAll();
+    unloaded_.clear();
+    forms_.clear();
+    g_current = nullptr;
+}
+
+Runtime& Runtime::current() {
+    Q_ASSERT(g_current);
+    return *g_current;
+}
+
+void Runtime::run(const QString& handler, const std::function<void()>& body) {
+    if (ended_) return;
+    if (depth_ > 0) {
+        body();  // a handler's own call, such as loading another form: part of that handler
+        return;
+    }
+    unloaded_.clear();
+    ++depth_;
+    try {
+        body();
+    } catch (const RuntimeError& error) {
+        reportError(handler, error);
+    } catch (const EndRequest&) {
+        --depth_;
+        end();
+        return;
+    }
+    --depth_;
+    timers_.fireDue();  // a timer that fell due meanwhile ticks now, once
+}
+
+void Runtime::reportError(const QString& handler, const RuntimeError& error) {
+    QString line = QStringLiteral("kinemora: run-time error %1 (%2) in %3")
+                       .arg(error.number)
+                       .arg(error.description, handler);
+    if (!error.file.isEmpty()) line += QStringLiteral(": ") + error.file;
+    fprintf(stderr, "%s\n", qPrintable(line));
+    fflush(stderr);
+    // A handler that keeps failing the same way (a timer, say) shows its box only once.
+    if (!reported_.insert({handler, error.number}).second) return;
+    ++depth_;
+    showBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number).arg(error.description),
+            kErrorBox, QCoreApplication::applicationName());
+    --depth_;
+}
+
+void Runtime::end() {
+    if (ended_) return;
+    ended_ = true;
+    timers_.stopAll();
+    files_.closeAll();
+    for (Form* form : forms()) form->hideWindow();
+    QCoreApplication::exit(0);
+}
+
+int Runtime::showBox(const QString& prompt, int buttons, const QString& title) {
+    if (boxHook_) return boxHook_(prompt, buttons, title);
+    return runMessageBox(prompt, buttons, title);
+}
+
+void Runtime::loaded(Form& form) { form.raiseLoad(); }
+
+void Runtime::unload(Form& form) {
+    for (auto it = forms_.begin(); it != forms_.end(); ++it) {
+        if (it->second.get() != &form) continue;
+        form.hideWindow();
+        form.stopTimers();
+        unloaded_.push_back(std::move(it->second));
+        forms_.erase(it);
+        if (forms_.empty()) end();  // the last form gone ends the program
+        return;
+    }
+}
+
+std::vector<Form*> Runtime::forms() const {
+    std::vector<Form*> all;
+    for (const auto& [type, form] : forms_)
+        if (form) all.push_back(form.get());
+    return all;
+}
+
+void End() { throw EndRequest{}; }
+
+}  // namespace forms

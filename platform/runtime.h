@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/scheduler.h"
+
+namespace forms {
+
+class Form;
+
+// Thrown by End(): it unwinds the running handler, and the runtime then ends the program.
+struct EndRequest {};
+
+// The runtime of one program run: the handler dispatch (one handler at a time), the timers'
+// clock, the forms' instances, open files, the error report and the end of the program.
+class Runtime {
+public:
+    // Shows a question box and returns the button pressed; tests answer it instead of a user.
+    using BoxHook = std::function<int(const QString& prompt, int buttons, const QString& title)>;
+
+    explicit Runtime(std::unique_ptr<Clock> clock = std::make_unique<RealClock>());
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    static Runtime& current();
+
+    // Runs one handler: never two at once, never after the end. An untrapped error abandons
+    // the rest of the handler and is reported; End() ends the program.
+    void run(const QString& handler, const std::function<void()>& body);
+    bool isRunningHandler() const { return depth_ > 0; }
+
+    void reportError(const QString& handler, const RuntimeError& error);
+    void end();
+    bool hasEnded() const { return ended_; }
+
+    int showBox(const QString& prompt, int buttons, const QString& title);
+    void setBoxHook(BoxHook hook) { boxHook_ = std::move(hook); }
+
+    QString appPath() const { return appPath_; }
+    void setAppPath(QString path) { appPath_ = std::move(path); }
+
+    Clock& clock() { return *clock_; }
+    TimerScheduler& timers() { return timers_; }
+    FileTable& files() { return files_; }
+
+    // The one instance of a form class, created (hidden, loaded) on first use.
+    template <typename F>
+    F& form() {
+        auto& slot = forms_[std::type_index(typeid(F))];
+        if (!slot) {
+            slot = std::make_unique<F>();
+            loaded(*slot);
+        }
+        return static_cast<F&>(*slot);
+    }
+    template <typename F>
+    bool hasForm() const {
+        return forms_.count(std::type_index(typeid(F))) && forms_.at(std::type_index(typeid(F)));
+    }
+    // Discards a form; a later use creates it afresh from its description.
+    void unload(Form& form);
+    std::vector<Form*> forms() const;
+
+    // Counts every repaint of every control and form, so that tests can prove a redundant
+    // property set costs nothing.
+    quint64 repaints() const { return repaints_; }
+    void countRepaint() { ++repaints_; }
+
+private:
+    void loaded(Form& form);
+
+    std::unique_ptr<Clock> clock_;
+    TimerScheduler timers_;
+    FileTable files_;
+    std::map<std::type_index, std::unique_ptr<Form>> forms_;
+    std::vector<std::unique_ptr<Form>> unloaded_;
+    std::set<std::pair<QString, int>> reported_;
+    BoxHook boxHook_;
+    QString appPath_;
+    int depth_ = 0;
+    bool ended_ = false;
+    quint64 repaints_ = 0;
+};
+
+// The program's directory.
+struct AppObject {
+    QString Path() const { return Runtime::current().appPath(); }
+};
+inline const AppObject App;
+
+// The one instance of a form class, created (hidden) and loaded on first use.
+template <typename F>
+F& Instance() {
+    return Runtime::current().form<F>();
+}
+
+// Loads a form without showing it.
+template <typename F>
+void Load() {
+    Instance<F>();
+}
+
+// Ends the program at once: every window goes, no timer fires again, no further handler runs.
+[[noreturn]] void End();
+
+}  // namespace forms

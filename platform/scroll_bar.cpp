@@ -1,0 +1,44 @@
+#include "platform/scroll_bar.h"
+
+#include <QScrollBar>
+
+#include "platform/control_widget.h"
+
+namespace forms {
+
+HScrollBar::HScrollBar(Form& form, const ControlDesc& desc, QString name, int index,
+                       QWidget* container)
+    : Control(form, desc, std::move(name), index), widget_(new QScrollBar(Qt::Horizontal, container)) {
+    Min.initialise(desc.set.Min);
+    Max.initialise(desc.set.Max);
+    Value.initialise(desc.set.Value);
+    rangeChanged();
+    widget_->setValue(Value.get().value());
+    widget_->setFocusPolicy(Qt::StrongFocus);
+    widget_->setAccessibleName(Name());
+    QObject::connect(widget_, &QScrollBar::valueChanged, [this](int value) { moved(value); });
+    new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Interactive);
+    attach(widget_);
+}
+
+void HScrollBar::rangeChanged() {
+    widget_->setRange(Min.get().value(), Max.get().value());
+    widget_->setSingleStep(SmallChange.get().value());
+    widget_->setPageStep(LargeChange.get().value());
+}
+
+// Value set by the program: the bar follows, and Change is raised as for the user's change.
+void HScrollBar::valueChanged() {
+    const QSignalBlocker quiet(widget_);
+    widget_->setValue(Value.get().value());
+    raise(&ControlEvents::Change);
+}
+
+// Value changed by the user on the bar.
+void HScrollBar::moved(int value) {
+    if (Value == value) return;
+    Value.initialise(value);
+    raise(&ControlEvents::Change);
+}
+
+}  // namespace forms

@@ -1,0 +1,48 @@
+#include "platform/text_box.h"
+
+#include <QPlainTextEdit>
+
+#include "platform/control_widget.h"
+#include "platform/fonts.h"
+
+namespace forms {
+
+TextBox::TextBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
+    : Control(form, desc, std::move(name), index), widget_(new QPlainTextEdit(container)) {
+    const Settings& s = desc.set;
+    Text.initialise(QString::fromUtf8(s.Text ? s.Text : ""));
+    Locked.initialise(s.Locked);
+    widget_->setPlainText(Text);
+    widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
+    widget_->setLineWrapMode(s.MultiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    const bool vertical = s.ScrollBars == vbVertical || s.ScrollBars == vbBoth;
+    const bool horizontal = s.ScrollBars == vbHorizontal || s.ScrollBars == vbBoth;
+    widget_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    widget_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
+                                                     : Qt::ScrollBarAlwaysOff);
+    widget_->setAccessibleName(Name());
+    lockedChanged();
+    QObject::connect(widget_, &QPlainTextEdit::textChanged, [this] { edited(); });
+    new ControlEventFilter(widget_->viewport(), *this, ControlEventFilter::Mode::ObserveOnly);
+    new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::ObserveOnly);
+    attach(widget_);
+}
+
+void TextBox::textChanged() {
+    const QSignalBlocker quiet(widget_);
+    widget_->setPlainText(Text);
+    raise(&ControlEvents::Change);
+}
+
+void TextBox::lockedChanged() {
+    widget_->setReadOnly(Locked);
+    widget_->setTextInteractionFlags(Locked ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                            : Qt::TextEditorInteraction);
+}
+
+void TextBox::edited() {
+    Text.initialise(widget_->toPlainText());
+    raise(&ControlEvents::Change);
+}
+
+}  // namespace forms

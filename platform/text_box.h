@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/control.h"
+
+class QPlainTextEdit;
+
+namespace forms {
+
+// A box of text. Multi-line boxes wrap long lines at the box's width; a locked box can be
+// selected and scrolled but not changed.
+class TextBox final : public Control {
+public:
+    TextBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+
+    Property<String, TextBox> Text{this, &TextBox::textChanged};
+    Property<bool, TextBox> Locked{this, &TextBox::lockedChanged};
+
+private:
+    void textChanged();
+    void lockedChanged();
+    void edited();
+
+    QPlainTextEdit* widget_;
+};
+
+}  // namespace forms

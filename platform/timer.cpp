@@ -1,0 +1,32 @@
+#include "platform/timer.h"
+
+#include "platform/form.h"
+#include "platform/runtime.h"
+
+namespace forms {
+
+Timer::Timer(Form& form, const ControlDesc& desc, QString name, int index)
+    : Control(form, desc, std::move(name), index) {
+    Interval.initialise(desc.set.Interval);
+    restart();
+}
+
+Timer::~Timer() { stop(); }
+
+void Timer::stop() { Runtime::current().timers().stop(this); }
+
+void Timer::enabledChanged() { restart(); }
+
+void Timer::restart() {
+    if (!Enabled || Interval <= 0) {
+        stop();
+        return;
+    }
+    Runtime::current().timers().start(this, Interval.get().value(), [this] {
+        if (Tick)
+            Runtime::current().run(Parent().handlerName(Tick.handler()),
+                                   [this] { Tick.call({}); });
+    });
+}
+
+}  // namespace forms

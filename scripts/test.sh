@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kinemora and runs every test: the unit, widget and
+# end-to-end tests, then the unit and widget tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+cmake --preset default >/dev/null
+cmake --build --preset default
+ctest --preset default
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan

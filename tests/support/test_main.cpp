@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/program.h"
+
+// Every test binary runs its tests inside one offscreen QApplication set up as the program's.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    forms::prepareApplication("Kinemora");
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
