@@ -123,8 +123,11 @@ void Form::focusFirst() {
 void Form::Show() {
     const bool first = !everShown_;
     everShown_ = true;
-    window_->show();
-    window_->raise();
+    if (window_->isVisible()) {
+        window_->raise();
+    } else {
+        window_->show();
+    }
     window_->activateWindow();
     if (first) focusFirst();
 }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "platform/program.h"
 
 // Every test binary runs its tests inside one offscreen QApplication set up as the program's.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
     QApplication application(argc, argv);
     forms::prepareApplication("Kinemora");
     testing::InitGoogleTest(&argc, argv);
