@@ -26,16 +26,17 @@ qint32 i32At(const QByteArray& bytes, qsizetype at) {
 // missing, so a short file is caught here from its headers.
 bool bitmapIsTruncated(const QByteArray& bytes) {
     constexpr qsizetype kHeaders = 14 + 40;
-    if (bytes.size() < kHeaders || !bytes.startsWith("BM")) return false;
+    if (bytes.size() < kHeaders || !bytes.startsWith("BM") || i32At(bytes, 14) < 40) return false;
     const qint64 offset = static_cast<quint32>(i32At(bytes, 10));
     const qint64 width = i32At(bytes, 18);
     const qint64 height = i32At(bytes, 22);
     const qint64 bitsPerPixel = u16At(bytes, 28);
     const qint64 compression = i32At(bytes, 30);
-    if (compression != 0 || width <= 0 || height == 0) return false;
+    if (compression != 0 || width <= 0 || height == 0 || bitsPerPixel == 0) return false;
     const qint64 stride = ((width * bitsPerPixel + 31) / 32) * 4;
     const qint64 rows = height < 0 ? -height : height;
-    return offset + stride * rows > bytes.size();
+    const qint64 available = bytes.size() - offset;
+    return available < 0 || rows > available / stride;  // stride * rows > available
 }
 
 // A cursor file's first directory entry holds its hot spot (type 2 in the file header).

@@ -13,3 +13,5 @@ ctest --preset default
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+scripts/fuzz.sh
