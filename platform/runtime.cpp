@@ -41,6 +41,7 @@ void Runtime::run(const QString& handler, const std::function<void()>& body) {
         return;
     }
     unloaded_.clear();
+    if (observer_) observer_(handler);
     ++depth_;
     try {
         body();

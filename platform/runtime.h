@@ -39,6 +39,10 @@ public:
     // the rest of the handler and is reported; End() ends the program.
     void run(const QString& handler, const std::function<void()>& body);
     bool isRunningHandler() const { return depth_ > 0; }
+    // Told of every handler the runtime runs, before it runs (for measuring, not for behaviour).
+    void setHandlerObserver(std::function<void(const QString&)> observer) {
+        observer_ = std::move(observer);
+    }
 
     void reportError(const QString& handler, const RuntimeError& error);
     void end();
@@ -87,6 +91,7 @@ private:
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::set<std::pair<QString, int>> reported_;
     BoxHook boxHook_;
+    std::function<void(const QString&)> observer_;
     QString appPath_;
     int depth_ = 0;
     bool ended_ = false;

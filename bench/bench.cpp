@@ -1,0 +1,211 @@
+// Runs the real main window on the real clock and event loop with every timer effect on
+// while a stream of pointer moves sweeps the window, and prints one figure a line.
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QPaintEvent>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "app/project.h"
+#include "forms/animate/frmAnimate.h"
+
+using kinemora::frmAnimate;
+
+namespace {
+
+// Seconds since the process started, from the kernel's own record of its start.
+double processAge() {
+    QFile stat(QStringLiteral("/proc/self/stat")), uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray fields = stat.readAll();
+    const QList<QByteArray> afterName = fields.mid(fields.lastIndexOf(')') + 2).split(' ');
+    const double started = afterName.value(19).toDouble() / sysconf(_SC_CLK_TCK);
+    return uptime.readAll().split(' ').value(0).toDouble() - started;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Counts every paint in the program and the area it covers.
+class PaintMeter final : public QObject {
+public:
+    quint64 paints = 0;
+    qint64 area = 0;
+    void reset() { paints = 0, area = 0; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+                area += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
+// The handlers run, by name, with the moment each one started.
+struct TickLog {
+    QElapsedTimer clock;
+    std::map<QString, std::vector<qint64>> starts;
+    void record(const QString& handler) { starts[handler].push_back(clock.nsecsElapsed()); }
+    double perSecond(const QString& handler, double seconds) const {
+        const auto it = starts.find(handler);
+        return it == starts.end() ? 0 : it->second.size() / seconds;
+    }
+    double longestGapMs(const QString& handler) const {
+        const auto it = starts.find(handler);
+        qint64 longest = 0;
+        if (it != starts.end())
+            for (std::size_t i = 1; i < it->second.size(); ++i)
+                longest = std::max(longest, it->second[i] - it->second[i - 1]);
+        return longest / 1e6;
+    }
+};
+
+// Lets the event loop run, idle between events, for `ms` milliseconds.
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class Bench {
+public:
+    explicit Bench(frmAnimate& form) : f_(form), window_(form.window()->windowHandle()) {}
+
+    QPoint centre(const forms::Control& c) const {
+        return c.widget()->mapTo(f_.window(), c.widget()->rect().center());
+    }
+    void click(const forms::Control& c) { QTest::mouseClick(window_, Qt::LeftButton, {}, centre(c)); }
+    void move(QPoint at) { QTest::mouseMove(window_, at); }
+
+    void startEveryTimerEffect() {
+        click(f_.cmdFlasher);
+        click(f_.imgFace);
+        f_.hsbSpeed.Value = 10;
+        click(f_.cmdDirection(0));
+        click(f_.cmdScroll(2));
+        click(f_.cmdScroll(2));
+    }
+    void stopEveryTimerEffect() {
+        for (forms::Timer* t : {&f_.Timer1, &f_.Timer2, &f_.Timer3, &f_.Timer4}) t->Enabled = false;
+    }
+
+    // The places the pointer stream visits: the window's surface, the menu frame, a lit bar
+    // and the question mark.
+    std::vector<QPoint> sweep() const {
+        const QPoint frame = f_.fraMenu.widget()->mapTo(f_.window(), QPoint(1, 10));
+        return {QPoint(700, 20), frame, centre(f_.imgMenu(0)), centre(f_.imgGreatest),
+                QPoint(250, 230)};
+    }
+
+    frmAnimate& f_;
+    QWindow* window_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    forms::prepareApplication("Kinemora");
+    forms::Runtime runtime;
+    PaintMeter meter;
+    application.installEventFilter(&meter);
+    TickLog ticks;
+    ticks.clock.start();
+    runtime.setHandlerObserver([&ticks](const QString& handler) { ticks.record(handler); });
+
+    auto& form = static_cast<frmAnimate&>(forms::startProject(runtime, kinemora::project()));
+    if (!QTest::qWaitForWindowExposed(form.window())) return 1;
+    const double startup = processAge();
+    Bench bench(form);
+    wait(300);
+
+    // 1. Everything at once for 10 s, with 200 pointer moves a second.
+    const std::vector<QPoint> places = bench.sweep();
+    bench.startEveryTimerEffect();
+    ticks.starts.clear();
+    meter.reset();
+    int step = 0;
+    QTimer pointer;
+    pointer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&pointer, &QTimer::timeout, [&] {
+        const QPoint at = places[(step / 40) % places.size()] + QPoint(step % 7, step % 5);
+        ++step;
+        bench.move(at);
+    });
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    pointer.start(5);
+    wait(10000);
+    pointer.stop();
+    const double seconds = elapsed.nsecsElapsed() / 1e9;
+    const double cpu = (cpuSeconds() - cpuBefore) / seconds * 100;
+    const double paintsPerSecond = meter.paints / seconds;
+    const TickLog loaded = ticks;
+
+    // 2. The ball alone: the area each of its ticks repaints.
+    bench.stopEveryTimerEffect();
+    wait(300);
+    ticks.starts.clear();
+    meter.reset();
+    bench.click(form.cmdDirection(1));
+    wait(2000);
+    const auto ballTicks = ticks.starts["frmAnimate.Timer4_Timer"].size();
+    const double areaPerTick = ballTicks ? double(meter.area) / ballTicks : 0;
+    bench.stopEveryTimerEffect();
+
+    // 3. The pointer stream over settled places: each place is visited once to settle it,
+    // then moved over again and again.
+    quint64 settledPaints = 0;
+    for (const QPoint& place : places) {
+        bench.move(place);
+        wait(300);
+        meter.reset();
+        for (int i = 0; i < 200; ++i) bench.move(place + QPoint(i % 7, i % 5));
+        wait(100);
+        settledPaints += meter.paints;
+    }
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    const struct {
+        const char* timer;
+        const char* handler;
+        double nominal;
+    } rates[] = {{"Timer1", "frmAnimate.Timer1_Timer", 5},
+                 {"Timer2", "frmAnimate.Timer2_Timer", 10},
+                 {"Timer3", "frmAnimate.Timer3_Timer", 10},
+                 {"Timer4", "frmAnimate.Timer4_Timer", 100}};
+    for (const auto& r : rates)
+        std::printf("%s ticks per second: %.1f (nominal %.0f)\n", r.timer,
+                    loaded.perSecond(r.handler, seconds), r.nominal);
+    std::printf("Timer4 longest gap between ticks: %.1f ms\n",
+                loaded.longestGapMs("frmAnimate.Timer4_Timer"));
+    std::printf("CPU time: %.2f %% of one core\n", cpu);
+    std::printf("repaints per second: %.1f\n", paintsPerSecond);
+    std::printf("repainted area per Timer4 tick: %.0f pixels (the ball is 23 x 23)\n", areaPerTick);
+    std::printf("repaints from the pointer stream once settled: %llu\n",
+                static_cast<unsigned long long>(settledPaints));
+    std::printf("start-up to main window shown: %.0f ms\n", startup * 1000);
+    std::printf("peak resident memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    return 0;
+}
+
