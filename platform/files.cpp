@@ -48,8 +48,16 @@ QString decodeText(const QByteArray& bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
-        char32_t code = p[i];
-        int length = code < 0x80 ? 1 : utf8Sequence(p + i, size - i, code);
+        // Plain ASCII, the bulk of any program text, goes across a run at a time.
+        qsizetype run = i;
+        while (run < size && p[run] < 0x80) ++run;
+        if (run > i) {
+            text.append(QLatin1StringView(bytes.constData() + i, run - i));
+            i = run;
+            continue;
+        }
+        char32_t code = 0;
+        int length = utf8Sequence(p + i, size - i, code);
         if (length == 0) code = cp1252(p[i]), length = 1;
         if (code > 0xFFFF) {
             text.append(QChar::highSurrogate(code));

@@ -2,9 +2,9 @@
 
 #include "platform/control.h"
 
-class QPlainTextEdit;
-
 namespace forms {
+
+class TextWidget;
 
 // A box of text. Multi-line boxes wrap long lines at the box's width; a locked box can be
 // selected and scrolled but not changed.
@@ -20,7 +20,7 @@ private:
     void lockedChanged();
     void edited();
 
-    QPlainTextEdit* widget_;
+    TextWidget* widget_;
 };
 
 }  // namespace forms
