@@ -1,3 +1,5 @@
 #include "app/project.h"
 
-int main(int argc, char** argv) { return forms::run(argc, argv, kinemora::project()); }
+int main(int argc, char** argv) {
+    return forms::run(argc, argv, kinemora::project());
+}

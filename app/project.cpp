@@ -6,9 +6,10 @@
 namespace kinemora {
 
 forms::Project project() {
-    return {"Kinemora",
-            {forms::FormClass::of<frmCode>("frmCode"), forms::FormClass::of<frmAnimate>("frmAnimate")},
-            "frmAnimate"};
+    return {
+        "Kinemora",
+        {forms::FormClass::of<frmCode>("frmCode"), forms::FormClass::of<frmAnimate>("frmAnimate")},
+        "frmAnimate"};
 }
 
 }  // namespace kinemora

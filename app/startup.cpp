@@ -13,6 +13,8 @@ void frmAnimate::Form_Load() {
     Show();
 }
 
-void frmAnimate::Form_Unload(Integer& /*Cancel*/) { End(); }
+void frmAnimate::Form_Unload(Integer& /*Cancel*/) {
+    End();
+}
 
 }  // namespace kinemora

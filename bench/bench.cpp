@@ -42,12 +42,12 @@ double cpuSeconds() {
 
 // Counts every paint in the program and the area it covers.
 class PaintMeter final : public QObject {
-public:
+  public:
     quint64 paints = 0;
     qint64 area = 0;
     void reset() { paints = 0, area = 0; }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             ++paints;
@@ -85,13 +85,15 @@ void wait(int ms) {
 }
 
 class Bench {
-public:
+  public:
     explicit Bench(frmAnimate& form) : f_(form), window_(form.window()->windowHandle()) {}
 
     QPoint centre(const forms::Control& c) const {
         return c.widget()->mapTo(f_.window(), c.widget()->rect().center());
     }
-    void click(const forms::Control& c) { QTest::mouseClick(window_, Qt::LeftButton, {}, centre(c)); }
+    void click(const forms::Control& c) {
+        QTest::mouseClick(window_, Qt::LeftButton, {}, centre(c));
+    }
     void move(QPoint at) { QTest::mouseMove(window_, at); }
 
     void startEveryTimerEffect() {
@@ -208,4 +210,3 @@ int main(int argc, char** argv) {
     std::printf("peak resident memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
     return 0;
 }
-

@@ -23,7 +23,15 @@ enum BoxStyle {
 };
 
 // The button that closed a question box.
-enum BoxAnswer { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum BoxAnswer {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7
+};
 
 // Asks a modal question; no handler runs while the box is open.
 Integer MsgBox(const QString& prompt, Integer buttons, const QString& title);

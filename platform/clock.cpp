@@ -24,11 +24,13 @@ void VirtualClock::wakeAt(qint64 at, std::function<void()> wake) {
 }
 
 void VirtualClock::advance(qint64 ms) {
-    const qint64 target = now_ + ms;
+    qint64 target = now_ + ms;
     while (wake_ && wakeAt_ <= target) {
         now_ = wakeAt_;
         auto wake = std::exchange(wake_, nullptr);
         wake();
+        // A handler that ran long moved time on by itself: time never goes back.
+        target = std::max(target, now_);
     }
     now_ = target;
 }

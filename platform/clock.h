@@ -9,7 +9,7 @@ namespace forms {
 // The time the runtime's timers run on, in milliseconds. The program uses the real clock;
 // tests use a virtual one that they step, so they never sleep.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual qint64 now() const = 0;
     // Asks for `wake` to be called once at time `at` (or as soon as possible after it);
@@ -20,13 +20,13 @@ public:
 
 // Wall-clock time, woken by one precise Qt timer.
 class RealClock final : public Clock {
-public:
+  public:
     RealClock();
     qint64 now() const override { return elapsed_.elapsed(); }
     void wakeAt(qint64 at, std::function<void()> wake) override;
     void cancelWake() override { timer_.stop(); }
 
-private:
+  private:
     QElapsedTimer elapsed_;
     QTimer timer_;
     std::function<void()> wake_;
@@ -34,7 +34,7 @@ private:
 
 // Time that moves only when a test steps it.
 class VirtualClock final : public Clock {
-public:
+  public:
     qint64 now() const override { return now_; }
     void wakeAt(qint64 at, std::function<void()> wake) override;
     void cancelWake() override { wake_ = nullptr; }
@@ -42,7 +42,7 @@ public:
     // Moves time forward by `ms`, waking the runtime at every moment it asked for on the way.
     void advance(qint64 ms);
 
-private:
+  private:
     qint64 now_ = 0;
     qint64 wakeAt_ = 0;
     std::function<void()> wake_;

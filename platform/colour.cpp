@@ -11,11 +11,16 @@ namespace {
 QColor systemColour(Colour colour) {
     const QPalette palette = QApplication::palette();
     switch (colour) {
-        case vbButtonFace: return palette.color(QPalette::Button);
-        case vbButtonText: return palette.color(QPalette::ButtonText);
-        case vbWindowBackground: return palette.color(QPalette::Base);
-        case vbWindowText: return palette.color(QPalette::WindowText);
-        default: return palette.color(QPalette::Window);
+        case vbButtonFace:
+            return palette.color(QPalette::Button);
+        case vbButtonText:
+            return palette.color(QPalette::ButtonText);
+        case vbWindowBackground:
+            return palette.color(QPalette::Base);
+        case vbWindowText:
+            return palette.color(QPalette::WindowText);
+        default:
+            return palette.color(QPalette::Window);
     }
 }
 

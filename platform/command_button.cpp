@@ -1,6 +1,7 @@
 #include "platform/command_button.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -11,15 +12,22 @@
 namespace forms {
 
 class ButtonWidget final : public QPushButton {
-public:
+  public:
     ButtonWidget(CommandButton& button, QWidget* parent) : QPushButton(parent), button_(button) {
         setAutoDefault(false);
     }
 
-protected:
+  protected:
+    // A disabled button leaves mouse events to its container, as every other control does;
+    // Qt's buttons would swallow them.
+    bool event(QEvent* event) override {
+        if (!isEnabled() && dynamic_cast<QMouseEvent*>(event)) return QWidget::event(event);
+        return QPushButton::event(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            animateClick();
+            click();  // at once, like Space: not from a Qt timer that runs on real time
             return;
         }
         QPushButton::keyPressEvent(event);
@@ -33,7 +41,7 @@ protected:
         paintGraphical();
     }
 
-private:
+  private:
     // A flat face in BackColor inside a raised (or, while pressed, sunken) edge.
     void paintGraphical() {
         QPainter painter(this);
@@ -77,8 +85,12 @@ CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, 
     attach(widget_);
 }
 
-void CommandButton::captionChanged() { widget_->setText(Caption); }
+void CommandButton::captionChanged() {
+    widget_->setText(Caption);
+}
 
-void CommandButton::repaint() { widget_->update(); }
+void CommandButton::repaint() {
+    widget_->update();
+}
 
 }  // namespace forms

@@ -11,27 +11,26 @@
 namespace forms {
 
 class SurfaceWidget final : public QWidget {
-public:
+  public:
     using Painter = std::function<void(QPainter&, const QRect&)>;
 
     SurfaceWidget(QWidget* parent, Painter paint) : QWidget(parent), paint_(std::move(paint)) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         paint_(painter, rect());
     }
 
-private:
+  private:
     Painter paint_;
 };
 
 PictureBox::PictureBox(Form& form, const ControlDesc& desc, QString name, int index,
                        QWidget* container)
     : Control(form, desc, std::move(name), index),
-      widget_(new SurfaceWidget(container, [this](QPainter& p, const QRect& r) {
-          p.fillRect(r, toQColor(BackColor));
-      })) {
+      widget_(new SurfaceWidget(
+          container, [this](QPainter& p, const QRect& r) { p.fillRect(r, toQColor(BackColor)); })) {
     if (desc.set.BackColor) BackColor.initialise(*desc.set.BackColor);
     widget_->setAttribute(Qt::WA_OpaquePaintEvent);
     widget_->setAccessibleName(Name());
@@ -39,7 +38,9 @@ PictureBox::PictureBox(Form& form, const ControlDesc& desc, QString name, int in
     attach(widget_);
 }
 
-void PictureBox::repaint() { widget_->update(); }
+void PictureBox::repaint() {
+    widget_->update();
+}
 
 Frame::Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index),

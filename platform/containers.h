@@ -9,12 +9,12 @@ class SurfaceWidget;
 // A rectangle that holds other controls: they are placed relative to it, cut off at its edges
 // and hidden with it. It gets mouse events only over its own uncovered surface.
 class PictureBox final : public Control {
-public:
+  public:
     PictureBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<Colour, PictureBox> BackColor{this, &PictureBox::repaint, vbButtonFace};
 
-private:
+  private:
     void repaint();
 
     SurfaceWidget* widget_;
@@ -22,12 +22,12 @@ private:
 
 // A captioned group of controls, drawn as an etched box with its caption in its own font.
 class Frame final : public Control {
-public:
+  public:
     Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<String, Frame> Caption{this, &Frame::repaint};
 
-private:
+  private:
     void repaint();
 
     SurfaceWidget* widget_;
@@ -35,7 +35,7 @@ private:
 
 // A rectangle outline, one pixel wide. It takes no mouse events.
 class Shape final : public Control {
-public:
+  public:
     Shape(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 };
 

@@ -17,10 +17,14 @@ constexpr Single kTwipsPerPixel = 15;
 
 Integer buttonOf(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -34,15 +38,20 @@ Integer shiftOf(Qt::KeyboardModifiers modifiers) {
 
 Qt::CursorShape shapeOf(int pointer) {
     switch (pointer) {
-        case vbCrosshair: return Qt::CrossCursor;
-        case vbIbeam: return Qt::IBeamCursor;
-        default: return Qt::ArrowCursor;
+        case vbCrosshair:
+            return Qt::CrossCursor;
+        case vbIbeam:
+            return Qt::IBeamCursor;
+        default:
+            return Qt::ArrowCursor;
     }
 }
 
 }  // namespace
 
-int toPixels(Single twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int toPixels(Single twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 Control::Control(Form& form, const ControlDesc& desc, QString name, int index)
     : form_(form),
@@ -62,7 +71,8 @@ Control::~Control() = default;
 
 void Control::attach(QWidget* widget) {
     widget_ = widget;
-    widget_->setObjectName(index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_.value()));
+    widget_->setObjectName(index_ < 0 ? name_
+                                      : QStringLiteral("%1(%2)").arg(name_).arg(index_.value()));
     widget_->setMouseTracking(true);
     widget_->setEnabled(Enabled);
     placeChanged();
@@ -126,7 +136,9 @@ bool Control::mouseEvent(MouseAction action, QMouseEvent* event) {
             pressed_ = event->button() == Qt::LeftButton;
             raise(&ControlEvents::MouseDown, args);
             break;
-        case MouseAction::Move: raise(&ControlEvents::MouseMove, args); break;
+        case MouseAction::Move:
+            raise(&ControlEvents::MouseMove, args);
+            break;
         case MouseAction::Up: {
             const bool click = pressed_ && event->button() == Qt::LeftButton &&
                                widget_->rect().contains(event->position().toPoint());

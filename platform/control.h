@@ -28,7 +28,7 @@ struct ControlEvents {
 // A control on a form. Place and size are in twips relative to the container and kept exactly
 // as written; the control is shown at 15 twips to a pixel.
 class Control : public ControlEvents {
-public:
+  public:
     Control(Form& form, const ControlDesc& desc, QString name, int index);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -62,7 +62,7 @@ public:
 
     void joinArray(ControlArrayBase* array) { array_ = array; }
 
-protected:
+  protected:
     // Puts the widget in place, from the twip geometry.
     void attach(QWidget* widget);
     virtual void placeChanged();
@@ -71,7 +71,7 @@ protected:
     // Sets Width and Height to what the control's content needs (auto-size, pictures).
     void resizeTo(Single width, Single height);
 
-private:
+  private:
     void pointerChanged();
     EventArgs mouseArgs(QMouseEvent* event) const;
 

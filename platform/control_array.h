@@ -8,14 +8,14 @@
 namespace forms {
 
 class ControlArrayBase : public ControlEvents {
-public:
+  public:
     virtual ~ControlArrayBase() = default;
 };
 
 // Controls that share one name and one set of handlers, told apart by Index.
 template <typename T>
 class ControlArray final : public ControlArrayBase {
-public:
+  public:
     T& operator()(Integer index) const { return Item(index); }
     T& Item(Integer index) const {
         const auto it = members_.find(index.value());
@@ -28,7 +28,7 @@ public:
     }
     int size() const { return static_cast<int>(members_.size()); }
 
-private:
+  private:
     std::map<int, T*> members_;
 };
 

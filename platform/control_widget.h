@@ -10,15 +10,15 @@ class Control;
 // events stop at the control that takes them, handled or not, so a move over a caption never
 // reaches the form beneath; a disabled control leaves them to its container.
 class ControlEventFilter final : public QObject {
-public:
+  public:
     enum class Mode { Plain, Interactive, ObserveOnly };
 
     ControlEventFilter(QObject* widget, Control& control, Mode mode);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Control& control_;
     Mode mode_;
 };

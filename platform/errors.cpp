@@ -4,16 +4,26 @@ namespace forms {
 
 QString errorDescription(int number) {
     switch (number) {
-        case kInvalidCall: return QStringLiteral("Invalid procedure call or argument");
-        case kOverflow: return QStringLiteral("Overflow");
-        case kBadFileNumber: return QStringLiteral("Bad file name or number");
-        case kFileNotFound: return QStringLiteral("File not found");
-        case kFileAlreadyOpen: return QStringLiteral("File already open");
-        case kInputPastEnd: return QStringLiteral("Input past end of file");
-        case kPathFileAccess: return QStringLiteral("Path/File access error");
-        case kNoSuchArrayElement: return QStringLiteral("Control array element does not exist");
-        case kInvalidPicture: return QStringLiteral("Invalid picture");
-        default: return QStringLiteral("Application-defined or object-defined error");
+        case kInvalidCall:
+            return QStringLiteral("Invalid procedure call or argument");
+        case kOverflow:
+            return QStringLiteral("Overflow");
+        case kBadFileNumber:
+            return QStringLiteral("Bad file name or number");
+        case kFileNotFound:
+            return QStringLiteral("File not found");
+        case kFileAlreadyOpen:
+            return QStringLiteral("File already open");
+        case kInputPastEnd:
+            return QStringLiteral("Input past end of file");
+        case kPathFileAccess:
+            return QStringLiteral("Path/File access error");
+        case kNoSuchArrayElement:
+            return QStringLiteral("Control array element does not exist");
+        case kInvalidPicture:
+            return QStringLiteral("Invalid picture");
+        default:
+            return QStringLiteral("Application-defined or object-defined error");
     }
 }
 

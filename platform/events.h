@@ -21,7 +21,7 @@ struct EventArgs {
 // One event of one control (or of a whole control array): the handler bound to it, if any,
 // and that handler's name for the error report.
 class Event {
-public:
+  public:
     using Function = std::function<void(const EventArgs&)>;
 
     void bind(QString handler, Function function) {
@@ -32,7 +32,7 @@ public:
     const QString& handler() const { return handler_; }
     void call(const EventArgs& args) const { function_(args); }
 
-private:
+  private:
     QString handler_;
     Function function_;
 };

@@ -27,10 +27,14 @@ int utf8Sequence(const unsigned char* p, qsizetype left, char32_t& code) {
     const unsigned char b = p[0];
     int length = 0;
     char32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) length = 2, code = b & 0x1F, min = 0x80;
-    else if (b >= 0xE0 && b <= 0xEF) length = 3, code = b & 0x0F, min = 0x800;
-    else if (b >= 0xF0 && b <= 0xF4) length = 4, code = b & 0x07, min = 0x10000;
-    else return 0;
+    if (b >= 0xC2 && b <= 0xDF)
+        length = 2, code = b & 0x1F, min = 0x80;
+    else if (b >= 0xE0 && b <= 0xEF)
+        length = 3, code = b & 0x0F, min = 0x800;
+    else if (b >= 0xF0 && b <= 0xF4)
+        length = 4, code = b & 0x07, min = 0x10000;
+    else
+        return 0;
     if (left < length) return 0;
     for (int i = 1; i < length; ++i) {
         if ((p[i] & 0xC0) != 0x80) return 0;
@@ -105,7 +109,8 @@ QString FileTable::read(qint64 characters, int fileNumber) {
     OpenFile& f = file(fileNumber);
     if (characters > 0 && f.position >= f.text.size()) raiseError(kInputPastEnd);
     const qsizetype count = std::min<qint64>(characters, f.text.size() - f.position);
-    QString part = f.position == 0 && count == f.text.size() ? f.text : f.text.mid(f.position, count);
+    QString part =
+        f.position == 0 && count == f.text.size() ? f.text : f.text.mid(f.position, count);
     f.position += count;
     return part;
 }
@@ -124,12 +129,16 @@ qint64 FileLen(const QString& path) {
     return info.size();
 }
 
-bool Eof(int fileNumber) { return Runtime::current().files().atEnd(fileNumber); }
+bool Eof(int fileNumber) {
+    return Runtime::current().files().atEnd(fileNumber);
+}
 
 QString Input(qint64 characters, int fileNumber) {
     return Runtime::current().files().read(characters, fileNumber);
 }
 
-void Close(int fileNumber) { Runtime::current().files().close(fileNumber); }
+void Close(int fileNumber) {
+    Runtime::current().files().close(fileNumber);
+}
 
 }  // namespace forms

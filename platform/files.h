@@ -12,14 +12,14 @@ QString decodeText(const QByteArray& bytes);
 
 // The files a program has open for sequential input, by file number.
 class FileTable {
-public:
+  public:
     void openForInput(const QString& path, int fileNumber);
     bool atEnd(int fileNumber) const;
     QString read(qint64 characters, int fileNumber);
     void close(int fileNumber);
     void closeAll() { open_.clear(); }
 
-private:
+  private:
     struct OpenFile {
         QString text;
         qsizetype position = 0;

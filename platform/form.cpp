@@ -29,15 +29,20 @@ std::pair<QString, int> parseName(const char* written) {
 std::unique_ptr<Control> create(Form& form, const ControlDesc& d, QString name, int index,
                                 QWidget* container) {
     switch (d.cls) {
-        case ControlClass::Label: return std::make_unique<Label>(form, d, name, index, container);
-        case ControlClass::Image: return std::make_unique<Image>(form, d, name, index, container);
+        case ControlClass::Label:
+            return std::make_unique<Label>(form, d, name, index, container);
+        case ControlClass::Image:
+            return std::make_unique<Image>(form, d, name, index, container);
         case ControlClass::CommandButton:
             return std::make_unique<CommandButton>(form, d, name, index, container);
         case ControlClass::PictureBox:
             return std::make_unique<PictureBox>(form, d, name, index, container);
-        case ControlClass::Frame: return std::make_unique<Frame>(form, d, name, index, container);
-        case ControlClass::Shape: return std::make_unique<Shape>(form, d, name, index, container);
-        case ControlClass::Timer: return std::make_unique<Timer>(form, d, name, index);
+        case ControlClass::Frame:
+            return std::make_unique<Frame>(form, d, name, index, container);
+        case ControlClass::Shape:
+            return std::make_unique<Shape>(form, d, name, index, container);
+        case ControlClass::Timer:
+            return std::make_unique<Timer>(form, d, name, index);
         case ControlClass::HScrollBar:
             return std::make_unique<HScrollBar>(form, d, name, index, container);
         case ControlClass::TextBox:
@@ -54,15 +59,24 @@ void join(std::unique_ptr<ControlArrayBase>& array, Control& member) {
 
 void joinArray(std::unique_ptr<ControlArrayBase>& array, Control& member) {
     switch (member.kind()) {
-        case ControlClass::Label: return join<Label>(array, member);
-        case ControlClass::Image: return join<Image>(array, member);
-        case ControlClass::CommandButton: return join<CommandButton>(array, member);
-        case ControlClass::PictureBox: return join<PictureBox>(array, member);
-        case ControlClass::Frame: return join<Frame>(array, member);
-        case ControlClass::Shape: return join<Shape>(array, member);
-        case ControlClass::Timer: return join<Timer>(array, member);
-        case ControlClass::HScrollBar: return join<HScrollBar>(array, member);
-        case ControlClass::TextBox: return join<TextBox>(array, member);
+        case ControlClass::Label:
+            return join<Label>(array, member);
+        case ControlClass::Image:
+            return join<Image>(array, member);
+        case ControlClass::CommandButton:
+            return join<CommandButton>(array, member);
+        case ControlClass::PictureBox:
+            return join<PictureBox>(array, member);
+        case ControlClass::Frame:
+            return join<Frame>(array, member);
+        case ControlClass::Shape:
+            return join<Shape>(array, member);
+        case ControlClass::Timer:
+            return join<Timer>(array, member);
+        case ControlClass::HScrollBar:
+            return join<HScrollBar>(array, member);
+        case ControlClass::TextBox:
+            return join<TextBox>(array, member);
     }
 }
 
@@ -82,9 +96,12 @@ Form::~Form() = default;
 void Form::build(const FormDesc& desc) {
     for (const ControlDesc& row : desc.controls) {
         auto [name, index] = parseName(row.name);
-        std::unique_ptr<Control> control = create(*this, row, name, index, containerFor(row.container));
-        if (index >= 0) joinArray(arrays_[name], *control);
-        else byName_[name] = control.get();
+        std::unique_ptr<Control> control =
+            create(*this, row, name, index, containerFor(row.container));
+        if (index >= 0)
+            joinArray(arrays_[name], *control);
+        else
+            byName_[name] = control.get();
         controls_.push_back(std::move(control));
     }
     // The first row of a container lies on top: raise from the last row to the first.
@@ -132,11 +149,17 @@ void Form::Show() {
     if (first) focusFirst();
 }
 
-void Form::Hide() { window_->hide(); }
+void Form::Hide() {
+    window_->hide();
+}
 
-bool Form::isShown() const { return window_->isVisible(); }
+bool Form::isShown() const {
+    return window_->isVisible();
+}
 
-QWidget* Form::window() const { return window_.get(); }
+QWidget* Form::window() const {
+    return window_.get();
+}
 
 QString Form::handlerName(const QString& handler) const {
     return name_ + QLatin1Char('.') + handler;
@@ -157,8 +180,7 @@ void Form::raise(Event ControlEvents::*event, const EventArgs& args) {
 void Form::closeRequested(QCloseEvent* event) {
     Runtime& runtime = Runtime::current();
     Integer cancel = 0;
-    if (unload_)
-        runtime.run(handlerName(unloadHandler_), [this, &cancel] { unload_(cancel); });
+    if (unload_) runtime.run(handlerName(unloadHandler_), [this, &cancel] { unload_(cancel); });
     if (runtime.hasEnded()) return;
     if (cancel != 0) {
         event->ignore();
@@ -167,17 +189,25 @@ void Form::closeRequested(QCloseEvent* event) {
     runtime.unload(*this);
 }
 
-void Form::hideWindow() { window_->hide(); }
+void Form::hideWindow() {
+    window_->hide();
+}
 
 void Form::stopTimers() {
     for (const auto& c : controls_)
         if (auto* timer = dynamic_cast<Timer*>(c.get())) timer->stop();
 }
 
-void Form::painted() { Runtime::current().countRepaint(); }
+void Form::painted() {
+    Runtime::current().countRepaint();
+}
 
-void Form::captionChanged() { window_->setWindowTitle(Caption); }
+void Form::captionChanged() {
+    window_->setWindowTitle(Caption);
+}
 
-void Form::repaint() { window_->update(); }
+void Form::repaint() {
+    window_->update();
+}
 
 }  // namespace forms

@@ -22,7 +22,7 @@ class FormWindow;
 // stacked as listed. A form class derives from Form, names its controls and binds its
 // handlers; the runtime keeps one instance of each class (Runtime::form).
 class Form : public ControlEvents {
-public:
+  public:
     explicit Form(const FormDesc& desc);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -61,7 +61,7 @@ public:
     void stopTimers();
     void painted();
 
-protected:
+  protected:
     // A persistent local of one handler: created as T{} with the form, it keeps its value from
     // one call to the next for the form's life.
     template <typename T>
@@ -81,7 +81,7 @@ protected:
         unload_ = [this, method](Integer& cancel) { (static_cast<F*>(this)->*method)(cancel); };
     }
 
-private:
+  private:
     void build(const FormDesc& desc);
     void add(std::unique_ptr<Control> control);
     QWidget* containerFor(const char* name) const;

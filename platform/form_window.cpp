@@ -20,8 +20,8 @@ EventArgs argsOf(QMouseEvent* event, bool move) {
         if (event->buttons() & Qt::MiddleButton) held |= 4;
         args.Button = held;
     } else {
-        args.Button = event->button() == Qt::LeftButton    ? 1
-                      : event->button() == Qt::RightButton ? 2
+        args.Button = event->button() == Qt::LeftButton     ? 1
+                      : event->button() == Qt::RightButton  ? 2
                       : event->button() == Qt::MiddleButton ? 4
                                                             : 0;
     }
@@ -60,6 +60,8 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
         form_.raise(&ControlEvents::Click, {});
 }
 
-void FormWindow::closeEvent(QCloseEvent* event) { form_.closeRequested(event); }
+void FormWindow::closeEvent(QCloseEvent* event) {
+    form_.closeRequested(event);
+}
 
 }  // namespace forms

@@ -11,7 +11,7 @@
 namespace forms {
 
 class ImageWidget final : public QWidget {
-public:
+  public:
     explicit ImageWidget(QWidget* parent) : QWidget(parent) {}
 
     void show(const forms::Picture& picture) {
@@ -20,13 +20,13 @@ public:
         update();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         if (pixmap_.isNull()) return;
         QPainter(this).drawPixmap(0, 0, pixmap_);
     }
 
-private:
+  private:
     QPixmap pixmap_;
 };
 

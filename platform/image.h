@@ -9,12 +9,12 @@ class ImageWidget;
 // A picture on a form, never stretched: the control is exactly as large as its picture and
 // takes the size of each new picture, keeping its Left and Top.
 class Image final : public Control {
-public:
+  public:
     Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<forms::Picture, Image> Picture{this, &Image::pictureChanged};
 
-private:
+  private:
     void pictureChanged();
 
     ImageWidget* widget_;

@@ -19,12 +19,31 @@ Integer::Integer(int value) : value_(static_cast<std::int16_t>(value)) {
     if (value < kMin || value > kMax) raiseError(kOverflow);
 }
 
-Integer operator+(Integer a, Integer b) { return checked(a.value_ + b.value_); }
-Integer operator-(Integer a, Integer b) { return checked(a.value_ - b.value_); }
-Integer operator*(Integer a, Integer b) { return checked(a.value_ * b.value_); }
-Integer operator-(Integer a) { return checked(-static_cast<long long>(a.value_)); }
+Integer operator+(Integer a, Integer b) {
+    return checked(a.value_ + b.value_);
+}
+Integer operator-(Integer a, Integer b) {
+    return checked(a.value_ - b.value_);
+}
+Integer operator*(Integer a, Integer b) {
+    return checked(a.value_ * b.value_);
+}
+Integer operator+(Integer a, int b) {
+    return checked(a.value_ + static_cast<long long>(b));
+}
+Integer operator-(Integer a, int b) {
+    return checked(a.value_ - static_cast<long long>(b));
+}
+Integer operator*(Integer a, int b) {
+    return checked(a.value_ * static_cast<long long>(b));
+}
+Integer operator-(Integer a) {
+    return checked(-static_cast<long long>(a.value_));
+}
 
-Integer Abs(Integer a) { return a.value() < 0 ? -a : a; }
+Integer Abs(Integer a) {
+    return a.value() < 0 ? -a : a;
+}
 
 Integer CInt(double value) {
     if (!std::isfinite(value) || value < Integer::kMin - 0.5 || value >= Integer::kMax + 0.5)

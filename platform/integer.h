@@ -10,7 +10,7 @@ using Single = float;
 // Signed 16-bit whole number whose arithmetic raises run-time error 6 "Overflow" instead of
 // wrapping, as the program's counters and positions expect.
 class Integer {
-public:
+  public:
     static constexpr int kMin = -32768;
     static constexpr int kMax = 32767;
 
@@ -24,6 +24,13 @@ public:
     friend Integer operator-(Integer a, Integer b);
     friend Integer operator*(Integer a, Integer b);
     friend Integer operator-(Integer a);
+    // A whole-number literal stays an Integer: `counter + 1` is checked Integer arithmetic.
+    friend Integer operator+(Integer a, int b);
+    friend Integer operator+(int a, Integer b) { return b + a; }
+    friend Integer operator-(Integer a, int b);
+    friend Integer operator-(int a, Integer b) { return -(b - a); }
+    friend Integer operator*(Integer a, int b);
+    friend Integer operator*(int a, Integer b) { return b * a; }
     friend Single operator+(Integer a, Single b) { return static_cast<Single>(a.value_) + b; }
     friend Single operator+(Single a, Integer b) { return a + static_cast<Single>(b.value_); }
 
@@ -32,7 +39,7 @@ public:
     friend bool operator==(Integer a, long long b) { return a.value_ == b; }
     friend auto operator<=>(Integer a, long long b) { return a.value_ <=> b; }
 
-private:
+  private:
     std::int16_t value_ = 0;
 };
 

@@ -11,10 +11,10 @@
 namespace forms {
 
 class LabelWidget final : public QWidget {
-public:
+  public:
     LabelWidget(Label& label, QWidget* parent) : QWidget(parent), label_(label) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const int border = label_.BorderStyle == vbFixedSingle ? 1 : 0;
@@ -39,7 +39,7 @@ protected:
         }
     }
 
-private:
+  private:
     Label& label_;
 };
 
@@ -109,7 +109,9 @@ Label::Label(Form& form, const ControlDesc& desc, QString name, int index, QWidg
     if (AutoSize) captionChanged();  // sized to the caption as the bundled font draws it
 }
 
-int Label::borderPixels() const { return BorderStyle == vbFixedSingle ? 1 : 0; }
+int Label::borderPixels() const {
+    return BorderStyle == vbFixedSingle ? 1 : 0;
+}
 
 QStringList Label::lines() const {
     const QFontMetricsF metrics(widget_->font());
@@ -123,7 +125,8 @@ void Label::captionChanged() {
         const QFontMetricsF metrics(widget_->font());
         const QStringList shown = wrapText(Caption, metrics, 0, false);
         double widest = 0;
-        for (const QString& line : shown) widest = std::max(widest, metrics.horizontalAdvance(line));
+        for (const QString& line : shown)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
         const int frame = 2 * borderPixels();
         const double width = std::ceil(widest) + frame;
         const double height = std::ceil(metrics.height()) * shown.size() + frame;

@@ -14,7 +14,7 @@ class LabelWidget;
 // blanks within its width; an auto-sized one is one line, exactly as wide as its caption, and
 // follows every change of caption, keeping its Left and Top.
 class Label final : public Control {
-public:
+  public:
     Label(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<String, Label> Caption{this, &Label::captionChanged};
@@ -29,7 +29,7 @@ public:
     // The lines the caption shows, as wrapped within the label's width.
     QStringList lines() const;
 
-private:
+  private:
     void captionChanged();
     void repaint();
     int borderPixels() const;

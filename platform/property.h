@@ -11,7 +11,7 @@ namespace forms {
 // Any other write stores the value and then tells the owner, which updates what is shown.
 template <typename T, typename Owner>
 class Property {
-public:
+  public:
     using Notify = void (Owner::*)();
 
     Property(Owner* owner, Notify notify, T initial = T{})
@@ -27,8 +27,8 @@ public:
     Property& operator=(const Property& other) { return *this = other.value_; }
     // A value of another type that converts explicitly, as an Integer does to a Single.
     template <typename U>
-        requires(!std::convertible_to<const U&, T> && std::constructible_from<T, const U&>)
-    Property& operator=(const U& value) {
+    requires(!std::convertible_to<const U&, T> && std::constructible_from<T, const U&>) Property&
+    operator=(const U& value) {
         return *this = T(value);
     }
     template <typename U, typename O>
@@ -44,7 +44,7 @@ public:
     // control or when the value follows from something it already shows.
     void initialise(T value) { value_ = std::move(value); }
 
-private:
+  private:
     Owner* owner_;
     Notify notify_;
     T value_;

@@ -1,6 +1,7 @@
 #include "platform/runtime.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 #include "platform/boxes.h"
 #include "platform/form.h"
@@ -35,12 +36,13 @@ Runtime& Runtime::current() {
 }
 
 void Runtime::run(const QString& handler, const std::function<void()>& body) {
-    if (ended_) return;
+    // A modal box blocks every other handler, also those that Qt's own timers would raise
+    // (a button's key click, a scroll bar's auto-repeat).
+    if (ended_ || boxesOpen_ > 0) return;
     if (depth_ > 0) {
         body();  // a handler's own call, such as loading another form: part of that handler
         return;
     }
-    unloaded_.clear();
     if (observer_) observer_(handler);
     ++depth_;
     try {
@@ -81,11 +83,15 @@ void Runtime::end() {
 }
 
 int Runtime::showBox(const QString& prompt, int buttons, const QString& title) {
+    ++boxesOpen_;
+    const auto closed = qScopeGuard([this] { --boxesOpen_; });
     if (boxHook_) return boxHook_(prompt, buttons, title);
     return runMessageBox(prompt, buttons, title);
 }
 
-void Runtime::loaded(Form& form) { form.raiseLoad(); }
+void Runtime::loaded(Form& form) {
+    form.raiseLoad();
+}
 
 void Runtime::unload(Form& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
@@ -94,6 +100,10 @@ void Runtime::unload(Form& form) {
         form.stopTimers();
         unloaded_.push_back(std::move(it->second));
         forms_.erase(it);
+        // The form's window may be in the middle of handling the close: delete it later, from
+        // the event loop.
+        QMetaObject::invokeMethod(
+            &unloading_, [this] { unloaded_.clear(); }, Qt::QueuedConnection);
         if (forms_.empty()) end();  // the last form gone ends the program
         return;
     }
@@ -106,6 +116,8 @@ std::vector<Form*> Runtime::forms() const {
     return all;
 }
 
-void End() { throw EndRequest{}; }
+void End() {
+    throw EndRequest{};
+}
 
 }  // namespace forms

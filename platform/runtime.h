@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <map>
@@ -24,7 +25,7 @@ struct EndRequest {};
 // The runtime of one program run: the handler dispatch (one handler at a time), the timers'
 // clock, the forms' instances, open files, the error report and the end of the program.
 class Runtime {
-public:
+  public:
     // Shows a question box and returns the button pressed; tests answer it instead of a user.
     using BoxHook = std::function<int(const QString& prompt, int buttons, const QString& title)>;
 
@@ -81,19 +82,21 @@ public:
     quint64 repaints() const { return repaints_; }
     void countRepaint() { ++repaints_; }
 
-private:
+  private:
     void loaded(Form& form);
 
     std::unique_ptr<Clock> clock_;
     TimerScheduler timers_;
     FileTable files_;
     std::map<std::type_index, std::unique_ptr<Form>> forms_;
-    std::vector<std::unique_ptr<Form>> unloaded_;
+    std::vector<std::unique_ptr<Form>> unloaded_;  // deleted once their events are over
+    QObject unloading_;
     std::set<std::pair<QString, int>> reported_;
     BoxHook boxHook_;
     std::function<void(const QString&)> observer_;
     QString appPath_;
     int depth_ = 0;
+    int boxesOpen_ = 0;
     bool ended_ = false;
     quint64 repaints_ = 0;
 };

@@ -61,8 +61,9 @@ void TimerScheduler::rearm() {
         clock_.cancelWake();
         return;
     }
-    const auto next = std::min_element(entries_.begin(), entries_.end(),
-                                       [](const Entry& a, const Entry& b) { return a.due < b.due; });
+    const auto next =
+        std::min_element(entries_.begin(), entries_.end(),
+                         [](const Entry& a, const Entry& b) { return a.due < b.due; });
     clock_.wakeAt(next->due, [this] { fireDue(); });
 }
 

@@ -13,7 +13,7 @@ class Clock;
 // fallen behind (its handler or another one ran long, or a modal box was open) fires once
 // and starts a fresh interval, never a burst of the ticks it missed.
 class TimerScheduler {
-public:
+  public:
     using Fire = std::function<void()>;
 
     explicit TimerScheduler(Clock& clock) : clock_(clock) {}
@@ -28,7 +28,7 @@ public:
     void fireDue();
     void setHold(std::function<bool()> held) { held_ = std::move(held); }
 
-private:
+  private:
     struct Entry {
         const void* timer;
         qint64 interval;

@@ -8,7 +8,8 @@ namespace forms {
 
 HScrollBar::HScrollBar(Form& form, const ControlDesc& desc, QString name, int index,
                        QWidget* container)
-    : Control(form, desc, std::move(name), index), widget_(new QScrollBar(Qt::Horizontal, container)) {
+    : Control(form, desc, std::move(name), index),
+      widget_(new QScrollBar(Qt::Horizontal, container)) {
     Min.initialise(desc.set.Min);
     Max.initialise(desc.set.Max);
     Value.initialise(desc.set.Value);

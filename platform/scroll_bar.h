@@ -9,7 +9,7 @@ namespace forms {
 // A horizontal scroll bar between Min and Max. The arrows and the track move Value by
 // SmallChange and LargeChange; every change of Value raises Change.
 class HScrollBar final : public Control {
-public:
+  public:
     HScrollBar(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<Integer, HScrollBar> Min{this, &HScrollBar::rangeChanged};
@@ -18,7 +18,7 @@ public:
     Property<Integer, HScrollBar> SmallChange{this, &HScrollBar::rangeChanged, 1};
     Property<Integer, HScrollBar> LargeChange{this, &HScrollBar::rangeChanged, 1};
 
-private:
+  private:
     void rangeChanged();
     void valueChanged();
     void moved(int value);

@@ -14,7 +14,9 @@ void requireNonNegative(long long n) {
 
 }  // namespace
 
-String Str(Integer number) { return Str(static_cast<double>(number.value())); }
+String Str(Integer number) {
+    return Str(static_cast<double>(number.value()));
+}
 
 String Str(double number) {
     String digits = String::number(number, 'g', 7);
@@ -28,7 +30,9 @@ String Mid(const String& text, long long start, long long length) {
     return text.mid(static_cast<qsizetype>(start - 1), static_cast<qsizetype>(length));
 }
 
-String Mid(const String& text, long long start) { return Mid(text, start, text.size()); }
+String Mid(const String& text, long long start) {
+    return Mid(text, start, text.size());
+}
 
 String Left(const String& text, long long length) {
     requireNonNegative(length);
@@ -40,8 +44,12 @@ String Right(const String& text, long long length) {
     return text.right(static_cast<qsizetype>(length));
 }
 
-long long Len(const String& text) { return text.size(); }
+long long Len(const String& text) {
+    return text.size();
+}
 
-String Chr(int code) { return String(QChar(code)); }
+String Chr(int code) {
+    return String(QChar(code));
+}
 
 }  // namespace forms

@@ -22,7 +22,9 @@ long long Len(const String& text);
 inline String Mid(const String& text, Integer start, Integer length) {
     return Mid(text, start.value(), length.value());
 }
-inline String Right(const String& text, Integer length) { return Right(text, length.value()); }
+inline String Right(const String& text, Integer length) {
+    return Right(text, length.value());
+}
 
 // Character code to one-character text (Chr(10) is a line feed).
 String Chr(int code);

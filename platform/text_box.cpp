@@ -11,7 +11,7 @@ namespace forms {
 // first shown) is handed to Qt's document only when the box appears, so a large text costs
 // nothing until somebody looks at it.
 class TextWidget final : public QPlainTextEdit {
-public:
+  public:
     using QPlainTextEdit::QPlainTextEdit;
 
     void setText(const QString& text) {
@@ -23,13 +23,13 @@ public:
         }
     }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override {
         if (hasPending_) fill(std::exchange(pending_, QString()));
         QPlainTextEdit::showEvent(event);
     }
 
-private:
+  private:
     void fill(const QString& text) {
         hasPending_ = false;
         const QSignalBlocker quiet(this);
@@ -68,8 +68,9 @@ void TextBox::textChanged() {
 
 void TextBox::lockedChanged() {
     widget_->setReadOnly(Locked);
-    widget_->setTextInteractionFlags(Locked ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                            : Qt::TextEditorInteraction);
+    widget_->setTextInteractionFlags(Locked
+                                         ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                         : Qt::TextEditorInteraction);
 }
 
 void TextBox::edited() {

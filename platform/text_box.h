@@ -9,13 +9,13 @@ class TextWidget;
 // A box of text. Multi-line boxes wrap long lines at the box's width; a locked box can be
 // selected and scrolled but not changed.
 class TextBox final : public Control {
-public:
+  public:
     TextBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<String, TextBox> Text{this, &TextBox::textChanged};
     Property<bool, TextBox> Locked{this, &TextBox::lockedChanged};
 
-private:
+  private:
     void textChanged();
     void lockedChanged();
     void edited();

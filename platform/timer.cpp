@@ -11,11 +11,17 @@ Timer::Timer(Form& form, const ControlDesc& desc, QString name, int index)
     restart();
 }
 
-Timer::~Timer() { stop(); }
+Timer::~Timer() {
+    stop();
+}
 
-void Timer::stop() { Runtime::current().timers().stop(this); }
+void Timer::stop() {
+    Runtime::current().timers().stop(this);
+}
 
-void Timer::enabledChanged() { restart(); }
+void Timer::enabledChanged() {
+    restart();
+}
 
 void Timer::restart() {
     if (!Enabled || Interval <= 0) {
@@ -24,8 +30,7 @@ void Timer::restart() {
     }
     Runtime::current().timers().start(this, Interval.get().value(), [this] {
         if (Tick)
-            Runtime::current().run(Parent().handlerName(Tick.handler()),
-                                   [this] { Tick.call({}); });
+            Runtime::current().run(Parent().handlerName(Tick.handler()), [this] { Tick.call({}); });
     });
 }
 

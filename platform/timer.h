@@ -7,7 +7,7 @@ namespace forms {
 // Raises its Tick event every Interval milliseconds while Enabled, the first one interval after
 // it was enabled. Enabling a running timer does not restart it.
 class Timer final : public Control {
-public:
+  public:
     Timer(Form& form, const ControlDesc& desc, QString name, int index);
     ~Timer() override;
 
@@ -16,7 +16,7 @@ public:
 
     void stop();
 
-private:
+  private:
     void enabledChanged() override;
     void restart();
 };

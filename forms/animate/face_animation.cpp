@@ -5,7 +5,9 @@ namespace kinemora {
 // The face, animated on Timer2 (100 ms) from "face 0.bmp" to "face 7.bmp" beside the program,
 // each frame read afresh from its file; a click on the face starts and stops it.
 
-void frmAnimate::imgFace_Click() { Timer2.Enabled = !Timer2.Enabled; }
+void frmAnimate::imgFace_Click() {
+    Timer2.Enabled = !Timer2.Enabled;
+}
 
 void frmAnimate::Timer2_Timer() {
     Integer& intFrame = Static<Integer>("intFrame");

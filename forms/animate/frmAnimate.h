@@ -6,7 +6,7 @@ namespace kinemora {
 
 // The main window: seven effects made of ordinary controls and four timers.
 class frmAnimate final : public Form, public AnimateModule {
-public:
+  public:
     frmAnimate();
 
     ControlArray<CommandButton>& cmdScroll = controlArray<CommandButton>("cmdScroll");
@@ -42,7 +42,7 @@ public:
     Image& imgGreatestQuestion = control<Image>("imgGreatestQuestion");
     Image& imgTarnley = control<Image>("imgTarnley");
 
-private:
+  private:
     // Start-up and shutdown (app/startup.cpp, forms/code/load_project_code.cpp)
     void Form_Load();
     void Form_Unload(Integer& Cancel);

@@ -15,8 +15,12 @@ void frmAnimate::lblClose_MouseMove(Integer, Integer, Single, Single) {
     lblClose.MouseIcon = imgCursor.Picture;
 }
 
-void frmAnimate::lblLink_Click() { picLinkText.Visible = true; }
+void frmAnimate::lblLink_Click() {
+    picLinkText.Visible = true;
+}
 
-void frmAnimate::lblClose_Click() { picLinkText.Visible = false; }
+void frmAnimate::lblClose_Click() {
+    picLinkText.Visible = false;
+}
 
 }  // namespace kinemora

@@ -18,11 +18,15 @@ void frmAnimate::imgMenu_MouseMove(Integer Index, Integer, Integer, Single, Sing
     imgMenuOver(Index).Visible = true;
 }
 
-void frmAnimate::fraMenu_MouseMove(Integer, Integer, Single, Single) { ClearMenuHighlight(); }
+void frmAnimate::fraMenu_MouseMove(Integer, Integer, Single, Single) {
+    ClearMenuHighlight();
+}
 
 void frmAnimate::imgMenuOver_Click(Integer Index) {
     switch (Index.value()) {
-        case 0: Instance<frmCode>().Show(); break;
+        case 0:
+            Instance<frmCode>().Show();
+            break;
         case 1:
             if (MsgBox("Are you sure you want " + Chr(10) + "to exit the application?",
                        vbYesNo + vbQuestion, "Confirm exit") == vbYes)

@@ -15,9 +15,9 @@ void frmAnimate::cmdScroll_Click(Integer Index) {
     cmdScroll(0).Enabled = false;
     cmdScroll(1).Enabled = false;
     if (Index == 2) {
-        lblScrollText(3).Caption = String("Click Scrolling Text 3 again.  ") +
-                                   "This text scrolls off the screen by " +
-                                   "removing one character at a time from " + "the front of a label";
+        lblScrollText(3).Caption =
+            String("Click Scrolling Text 3 again.  ") + "This text scrolls off the screen by " +
+            "removing one character at a time from " + "the front of a label";
         lblScrollText(3).Visible = true;
         intClicks = intClicks + 1;
         if (intClicks != 2) return;  // the first click only shows the prompt

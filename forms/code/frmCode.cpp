@@ -8,19 +8,30 @@ using enum ControlClass;
 
 constexpr ControlDesc kControls[] = {
     // name     class          container  left  top  width  height  tab  visible
-    {"Picture1", PictureBox,    "frmCode",  0,    0,   8655,  495,    1,   Shown},
-    {"cmdClose", CommandButton, "Picture1", 7440, 0,   1095,  375,    2,   Shown,
-        {.Caption = "Close"}},
-    {"txtCode",  TextBox,       "frmCode",  0,    480, 8655,  6015,   0,   Shown,
-        {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true}},
+    {"Picture1", PictureBox, "frmCode", 0, 0, 8655, 495, 1, Shown},
+    {"cmdClose", CommandButton, "Picture1", 7440, 0, 1095, 375, 2, Shown, {.Caption = "Close"}},
+    {"txtCode",
+     TextBox,
+     "frmCode",
+     0,
+     480,
+     8655,
+     6015,
+     0,
+     Shown,
+     {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true}},
 };
 
 constexpr FormDesc kCodeForm{"frmCode", "Project Code", 8655, 6465, kControls, "kinemora.ico"};
 
 }  // namespace
 
-frmCode::frmCode() : Form(kCodeForm) { on(cmdClose.Click, &frmCode::cmdClose_Click, "cmdClose_Click"); }
+frmCode::frmCode() : Form(kCodeForm) {
+    on(cmdClose.Click, &frmCode::cmdClose_Click, "cmdClose_Click");
+}
 
-void frmCode::cmdClose_Click() { Hide(); }
+void frmCode::cmdClose_Click() {
+    Hide();
+}
 
 }  // namespace kinemora

@@ -8,14 +8,14 @@ using namespace forms;
 
 // The code viewer: the text of code.txt, read once at start-up.
 class frmCode final : public Form {
-public:
+  public:
     frmCode();
 
     PictureBox& Picture1 = control<PictureBox>("Picture1");
     CommandButton& cmdClose = control<CommandButton>("cmdClose");
     TextBox& txtCode = control<TextBox>("txtCode");
 
-private:
+  private:
     void cmdClose_Click();
 };
 

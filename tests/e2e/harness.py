@@ -89,7 +89,7 @@ class Program:
                       self.x("xdotool", "getwindowgeometry", "--shell", str(window)).split())
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
-    def main_window(self, timeout: float = 10.0):
+    def main_window(self, timeout: float = 30.0):
         self.window = self.find_window("Kinemora", timeout)
         return self.geometry(self.window)
 

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
-#include <QTest>
 
 #include "platform/control.h"
 #include "platform/form.h"
@@ -45,9 +45,15 @@ void Harness::send(forms::Form& form, QPoint at, int type, Qt::MouseButton butto
     // QTest's window overloads go through the window system, which hit-tests like a real
     // pointer: the event reaches whatever control lies on top at that point.
     switch (type) {
-        case QEvent::MouseButtonPress: QTest::mousePress(handle, button, {}, at); break;
-        case QEvent::MouseButtonRelease: QTest::mouseRelease(handle, button, {}, at); break;
-        default: QTest::mouseMove(handle, at); break;
+        case QEvent::MouseButtonPress:
+            QTest::mousePress(handle, button, {}, at);
+            break;
+        case QEvent::MouseButtonRelease:
+            QTest::mouseRelease(handle, button, {}, at);
+            break;
+        default:
+            QTest::mouseMove(handle, at);
+            break;
     }
     settle();
 }
@@ -81,7 +87,8 @@ QPoint Harness::centreOf(const forms::Control& control) {
 
 ProgramDir::ProgramDir() {
     const QDir bin(QStringLiteral(KINEMORA_BIN_DIR));
-    QFile::copy(bin.filePath(QStringLiteral("code.txt")), dir_.filePath(QStringLiteral("code.txt")));
+    QFile::copy(bin.filePath(QStringLiteral("code.txt")),
+                dir_.filePath(QStringLiteral("code.txt")));
     for (int frame = 0; frame <= 7; ++frame) {
         const QString name = QStringLiteral("face %1.bmp").arg(frame);
         QFile::copy(bin.filePath(name), dir_.filePath(name));
@@ -94,6 +101,8 @@ void ProgramDir::write(const QString& name, const QByteArray& bytes) const {
     file.write(bytes);
 }
 
-void ProgramDir::remove(const QString& name) const { QFile::remove(dir_.filePath(name)); }
+void ProgramDir::remove(const QString& name) const {
+    QFile::remove(dir_.filePath(name));
+}
 
 }  // namespace testing_support

@@ -29,7 +29,7 @@ struct ShownBox {
 // A runtime on a virtual clock, with question boxes answered by the test, and real mouse
 // input sent through the window system to a form's window (hit-tested as a user's pointer).
 class Harness {
-public:
+  public:
     Harness();
     ~Harness();
 
@@ -56,7 +56,7 @@ public:
     // A point of a control, `offset` pixels from its top-left corner, in client pixels.
     static QPoint pointIn(const forms::Control& control, QPoint offset);
 
-private:
+  private:
     void send(forms::Form& form, QPoint at, int type, Qt::MouseButton button);
 
     forms::VirtualClock* clock_;
@@ -69,14 +69,14 @@ private:
 // A program directory of its own for one test: code.txt and the face frames copied from the
 // build, which the test may change or remove.
 class ProgramDir {
-public:
+  public:
     ProgramDir();
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return dir_.filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;
     void remove(const QString& name) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -1,0 +1,250 @@
+// Controls on a shown form, driven through the window system: stacking and mouse routing,
+// capture, Click, redundant property sets, twips, label wrapping and the keyboard.
+
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <cmath>
+#include <ostream>
+#include <vector>
+
+#include "platform/forms.h"
+#include "support/harness.h"
+
+// Readable failure messages for captions and event logs.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+
+namespace {
+
+using namespace forms;
+using testing_support::Harness;
+
+// The pointer tests use pixels, 15 twips each.
+constexpr float px(int pixels) {
+    return static_cast<float>(pixels * 15);
+}
+
+namespace layout {
+using enum ControlClass;
+
+// clang-format off
+constexpr ControlDesc kControls[] = {
+    // name        class          container   left     top      width    height   tab          visible
+    {"lblOver",    Label,         "frmTest",  px(10),  px(10),  px(100), px(30),  0,           Shown},
+    {"imgOver",    Image,         "frmTest",  px(150), px(10),  px(60),  px(30),  kNoTabIndex, Shown},
+    {"shpOutline", Shape,         "frmTest",  px(240), px(10),  px(60),  px(30),  kNoTabIndex, Shown},
+    {"cmdUnder",   CommandButton, "frmTest",  px(180), px(20),  px(120), px(40),  3,           Shown},
+    {"lblHidden",  Label,         "frmTest",  px(10),  px(200), px(80),  px(30),  0,           Hidden},
+    {"lblOff",     Label,         "frmTest",  px(100), px(200), px(80),  px(30),  0,           Shown, {.Enabled = false}},
+    {"txtBox",     TextBox,       "frmTest",  px(250), px(200), px(100), px(60),  1,           Shown,
+        {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true}},
+    {"picBox",     PictureBox,    "frmTest",  px(50),  px(20),  px(120), px(120), 0,           Shown},
+    {"lblChild",   Label,         "picBox",   px(10),  px(60),  px(50),  px(20),  0,           Shown},
+    {"lblQuiet",   Label,         "picBox",   px(70),  px(60),  px(40),  px(20),  0,           Shown},
+    {"fraGroup",   Frame,         "frmTest",  px(200), px(80),  px(150), px(100), 0,           Shown},
+    {"lblInFrame", Label,         "fraGroup", px(10),  px(30),  px(60),  px(20),  0,           Shown},
+    {"cmdHidden",  CommandButton, "fraGroup", px(80),  px(30),  px(60),  px(20),  0,           Hidden},
+    {"cmdOff",     CommandButton, "fraGroup", px(80),  px(60),  px(60),  px(20),  2,           Shown, {.Enabled = false}},
+    {"lblWrap",    Label,         "frmTest",  px(10),  px(250), px(60),  px(40),  0,           Shown, {.WordWrap = true}},
+    {"lblAuto",    Label,         "frmTest",  px(100), px(250), px(60),  px(40),  0,           Shown, {.AutoSize = true}},
+};
+// clang-format on
+constexpr FormDesc kForm{"frmTest", "Test", px(400), px(300), kControls};
+
+}  // namespace layout
+
+// Every control but lblQuiet, and the form itself, logs each event it raises as "name.Event".
+class frmTest final : public Form {
+  public:
+    frmTest() : Form(layout::kForm) {
+        for (const auto& control : controls())
+            if (control->Name() != QLatin1String("lblQuiet")) logEvents(*control, control->Name());
+        logEvents(*this, QStringLiteral("Form"));
+    }
+    QStringList log;
+    EventArgs lastArgs;
+
+  private:
+    void logEvents(ControlEvents& source, const QString& name) {
+        const std::pair<Event ControlEvents::*, const char*> events[] = {
+            {&ControlEvents::Click, "Click"},
+            {&ControlEvents::MouseDown, "MouseDown"},
+            {&ControlEvents::MouseMove, "MouseMove"},
+            {&ControlEvents::MouseUp, "MouseUp"}};
+        for (const auto& [event, kind] : events) {
+            const QString entry = name + QLatin1Char('.') + QLatin1String(kind);
+            (source.*event).bind(entry, [this, entry](const EventArgs& args) {
+                log << entry;
+                lastArgs = args;
+            });
+        }
+    }
+};
+
+class ControlsTest : public ::testing::Test {
+  protected:
+    frmTest& shown() {
+        auto& form = h.runtime().form<frmTest>();
+        form.Show();
+        h.settle();
+        return form;
+    }
+    Control& c(const char* name) { return f.control<Control>(name); }
+    // The events raised by moving the pointer to `at`.
+    QStringList moveTo(QPoint at) {
+        f.log.clear();
+        h.moveTo(f, at);
+        return f.log;
+    }
+
+    Harness h;
+    frmTest& f = shown();
+};
+
+TEST_F(ControlsTest, MovesGoToTheTopmostVisibleControlThatTakesMouseEvents) {
+    const auto at = [&](const char* name, int x, int y) {
+        return Harness::pointIn(c(name), {x, y});
+    };
+    const auto mid = [&](const char* name) { return Harness::centreOf(c(name)); };
+    const struct {
+        const char* what;
+        QPoint at;
+        QStringList expected;
+    } moves[] = {
+        {"label listed first over picture box", at("picBox", 30, 10), {"lblOver.MouseMove"}},
+        {"image listed first over button", at("cmdUnder", 10, 10), {"imgOver.MouseMove"}},
+        {"shape over button", at("cmdUnder", 90, 10), {"cmdUnder.MouseMove"}},
+        {"picture box surface", at("picBox", 100, 100), {"picBox.MouseMove"}},
+        {"label in picture box", mid("lblChild"), {"lblChild.MouseMove"}},
+        {"label without handlers", mid("lblQuiet"), {}},
+        {"hidden label", mid("lblHidden"), {"Form.MouseMove"}},
+        {"disabled label", mid("lblOff"), {"Form.MouseMove"}},
+        {"frame surface", at("fraGroup", 120, 90), {"fraGroup.MouseMove"}},
+        {"label in frame", mid("lblInFrame"), {"lblInFrame.MouseMove"}},
+        {"hidden button in frame", at("fraGroup", 100, 35), {"fraGroup.MouseMove"}},
+        {"disabled button in frame", at("fraGroup", 100, 65), {"fraGroup.MouseMove"}},
+        {"text box", mid("txtBox"), {"txtBox.MouseMove"}},
+        {"form surface", QPoint(390, 190), {"Form.MouseMove"}},
+    };
+    for (const auto& move : moves) EXPECT_EQ(moveTo(move.at), move.expected) << move.what;
+}
+
+TEST_F(ControlsTest, PressedControlKeepsTheMovesAndClickNeedsPressAndReleaseOnIt) {
+    const QPoint onChild = Harness::pointIn(c("lblChild"), {4, 6}), onForm(390, 190);
+    h.press(f, onChild);
+    EXPECT_EQ(f.lastArgs.Button, 1);
+    EXPECT_EQ(f.lastArgs.X, 60.0f);
+    EXPECT_EQ(f.lastArgs.Y, 90.0f);
+    EXPECT_EQ(moveTo(onForm), QStringList{"lblChild.MouseMove"});
+    f.log.clear();
+    h.release(f, onForm);
+    EXPECT_EQ(f.log, QStringList{"lblChild.MouseUp"});
+    EXPECT_EQ(moveTo(onChild + QPoint(1, 0)), QStringList{"lblChild.MouseMove"});
+    EXPECT_EQ(moveTo(onForm), QStringList{"Form.MouseMove"});
+
+    const QPoint onButton = Harness::pointIn(c("cmdUnder"), {50, 30});
+    const QStringList clicks[] = {{"lblChild.MouseDown", "lblChild.MouseUp", "lblChild.Click"},
+                                  {"cmdUnder.MouseDown", "cmdUnder.MouseUp", "cmdUnder.Click"},
+                                  {"Form.MouseDown", "Form.MouseUp", "Form.Click"}};
+    int i = 0;
+    for (const QPoint at : {onChild, onButton, onForm}) {
+        h.moveTo(f, at);
+        f.log.clear();
+        h.press(f, at);
+        h.release(f, at);
+        EXPECT_EQ(f.log, clicks[i++]);
+    }
+    h.moveTo(f, onButton);
+    f.log.clear();
+    h.press(f, onButton);
+    h.moveTo(f, onForm);
+    h.release(f, onForm);
+    EXPECT_EQ(f.log, (QStringList{"cmdUnder.MouseDown", "cmdUnder.MouseMove", "cmdUnder.MouseUp"}));
+}
+
+TEST_F(ControlsTest, SettingAPropertyToItsValueRepaintsNothing) {
+    h.settle();
+    const quint64 before = h.runtime().repaints();
+    auto& label = f.control<Label>("lblOver");
+    label.Caption = label.Caption;
+    label.Left = label.Left.get();
+    label.Visible = true;
+    label.BackColor = label.BackColor;
+    f.control<Label>("lblHidden").Visible = false;
+    f.control<CommandButton>("cmdUnder").BackColor = vbButtonFace;
+    f.control<PictureBox>("picBox").BackColor = vbButtonFace;
+    f.control<Image>("imgOver").Picture = Picture();
+    f.control<Control>("cmdOff").Enabled = false;
+    f.BackColor = vbButtonFace;
+    for (int i = 0; i < 10; ++i) moveTo(QPoint(380 - i, 190));  // form surface only
+    h.settle();
+    EXPECT_EQ(h.runtime().repaints(), before);
+
+    label.Caption = QStringLiteral("changed");
+    h.settle();
+    EXPECT_GT(label.repaints(), 0u);
+    EXPECT_GT(h.runtime().repaints(), before);
+}
+
+TEST_F(ControlsTest, TwipsAreKeptExactlyAsWritten) {
+    auto& label = f.control<Label>("lblOver");
+    label.Left = 11280;
+    for (int step = 0; step < 112; ++step) label.Left = label.Left - 100;
+    EXPECT_EQ(label.Left.get(), 80.0f);
+    EXPECT_EQ(label.widget()->x(), 5);
+    label.Top = 7;
+    label.Width = 1000.5f;
+    EXPECT_EQ(label.Top.get(), 7.0f);
+    EXPECT_EQ(label.Width.get(), 1000.5f);
+    EXPECT_EQ(label.widget()->geometry(), QRect(5, 0, 67, 30));  // 80..1080.5, 7..457 twips
+}
+
+TEST_F(ControlsTest, LabelsWrapAtBlanksAndAutoSizeToTheirCaption) {
+    auto& label = f.control<Label>("lblWrap");
+    const QFontMetricsF metrics(label.widget()->font());
+    label.Width = static_cast<Single>((std::ceil(metrics.horizontalAdvance("one two")) + 1) * 15);
+    const std::pair<const char*, QStringList> wraps[] = {
+        {"one two   three", {"one two", "three"}},
+        {"  one", {"  one"}},
+        {"one\r\ntwo", {"one", "two"}},
+        {"a unbreakablewordthatistoolong b", {"a", "unbreakablewordthatistoolong", "b"}},
+    };
+    for (const auto& [caption, lines] : wraps) {
+        label.Caption = QString::fromLatin1(caption);
+        EXPECT_EQ(label.lines(), lines) << caption;
+    }
+
+    auto& sized = f.control<Label>("lblAuto");
+    sized.Caption = QStringLiteral("A longer caption than before");
+    const double width = std::ceil(metrics.horizontalAdvance(sized.Caption.get()));
+    EXPECT_EQ(sized.Width.get(), static_cast<Single>(width * 15));
+    EXPECT_EQ(sized.widget()->width(), static_cast<int>(width));
+    EXPECT_EQ(sized.Left.get(), px(100));
+    EXPECT_EQ(sized.Top.get(), px(250));
+    EXPECT_EQ(sized.lines(), QStringList{sized.Caption.get()});
+}
+
+TEST_F(ControlsTest, TabFollowsTabIndexSkippingHiddenAndDisabledAndKeysClickButtons) {
+    QWindow* window = f.window()->windowHandle();
+    const auto focused = [&] { return f.window()->focusWidget(); };
+    EXPECT_EQ(focused(), c("txtBox").widget());  // lowest TabIndex that can take the focus
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(focused(), c("cmdUnder").widget());  // skips disabled cmdOff
+    QTest::keyClick(window, Qt::Key_Tab);
+    EXPECT_EQ(focused(), c("txtBox").widget());
+
+    QTest::keyClick(window, Qt::Key_Tab);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        f.log.clear();
+        QTest::keyClick(window, key);
+        h.settle();
+        EXPECT_EQ(f.log, QStringList{"cmdUnder.Click"}) << key;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+// Handler dispatch on the virtual clock: timers, one handler at a time, modal boxes, End, the
+// error report and the life of a form.
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "platform/forms.h"
+#include "support/harness.h"
+
+namespace {
+
+using namespace forms;
+using testing_support::Harness;
+
+// clang-format off
+constexpr ControlDesc kClockControls[] = {
+    // name      class                        container   left top   width height tab          visible
+    {"tmrA",     ControlClass::Timer,         "frmClock", 0,   0,    0,    0,     kNoTabIndex, Shown, {.Interval = 100, .Enabled = false}},
+    {"tmrB",     ControlClass::Timer,         "frmClock", 0,   0,    0,    0,     kNoTabIndex, Shown, {.Interval = 10, .Enabled = false}},
+    {"tmrEnd",   ControlClass::Timer,         "frmClock", 0,   0,    0,    0,     kNoTabIndex, Shown, {.Interval = 100, .Enabled = false}},
+    {"tmrFail",  ControlClass::Timer,         "frmClock", 0,   0,    0,    0,     kNoTabIndex, Shown, {.Interval = 100, .Enabled = false}},
+    {"cmdGo",    ControlClass::CommandButton, "frmClock", 150, 150,  1500, 450,   0,           Shown},
+    {"cmdOther", ControlClass::CommandButton, "frmClock", 150, 750,  1500, 450,   1,           Shown},
+};
+// clang-format on
+constexpr FormDesc kClockForm{"frmClock", "Clock", 3000, 2250, kClockControls};
+
+// Timers and buttons whose handlers count what ran; cmdGo and tmrB run what the test gives them.
+class frmClock final : public Form {
+  public:
+    frmClock() : Form(kClockForm) {
+        tmrA.Tick.bind("tmrA_Timer", [this](auto&) { ++ticksA; });
+        tmrB.Tick.bind("tmrB_Timer", [this](auto&) {
+            ++ticksB;
+            if (onTickB) std::exchange(onTickB, nullptr)();
+        });
+        tmrEnd.Tick.bind("tmrEnd_Timer", [](auto&) { End(); });
+        tmrFail.Tick.bind("tmrFail_Timer",
+                          [](auto&) { LoadPicture(QStringLiteral("nowhere\\missing.bmp")); });
+        cmdGo.Click.bind("cmdGo_Click", [this](auto&) { onGo(); });
+        cmdOther.Click.bind("cmdOther_Click", [this](auto&) { ++otherClicks; });
+    }
+
+    Timer& tmrA = control<Timer>("tmrA");
+    Timer& tmrB = control<Timer>("tmrB");
+    Timer& tmrEnd = control<Timer>("tmrEnd");
+    Timer& tmrFail = control<Timer>("tmrFail");
+    CommandButton& cmdGo = control<CommandButton>("cmdGo");
+    CommandButton& cmdOther = control<CommandButton>("cmdOther");
+
+    int ticksA = 0, ticksB = 0, otherClicks = 0;
+    std::function<void()> onGo, onTickB;
+};
+
+class DispatchTest : public ::testing::Test {
+  protected:
+    frmClock& shown() {
+        auto& form = h.runtime().form<frmClock>();
+        form.Show();
+        return form;
+    }
+
+    // Steps the clock and reads a counter.
+    int after(qint64 ms, const int& counter) {
+        h.advance(ms);
+        return counter;
+    }
+
+    Harness h;
+    frmClock& f = shown();
+};
+
+TEST_F(DispatchTest, FirstTickComesOneIntervalAfterEnablingAndReenablingDoesNotRestart) {
+    h.advance(30);
+    f.tmrA.Enabled = true;
+    h.advance(60);
+    f.tmrA.Enabled = true;  // already running
+    EXPECT_EQ(after(39, f.ticksA), 0);
+    EXPECT_EQ(after(1, f.ticksA), 1);
+    f.tmrA.Enabled = false;
+    f.tmrA.Enabled = true;  // switched off and on: a fresh interval
+    EXPECT_EQ(after(99, f.ticksA), 1);
+    EXPECT_EQ(after(1, f.ticksA), 2);
+}
+
+TEST_F(DispatchTest, TenMillisecondTimerTicksOneHundredTimesASecond) {
+    f.tmrA.Enabled = true;
+    f.tmrB.Enabled = true;
+    for (int step = 0; step < 143; ++step) h.advance(7);  // 1001 ms
+    EXPECT_EQ(f.ticksB, 100);
+    EXPECT_EQ(f.ticksA, 10);
+}
+
+TEST_F(DispatchTest, TimerThatFellBehindTicksOnceNotInABurst) {
+    f.tmrB.Enabled = true;
+    f.onTickB = [this] { h.clock().advance(35); };  // the first tick runs 35 ms
+    h.advance(10);
+    EXPECT_EQ(h.clock().now(), 45);
+    EXPECT_EQ(f.ticksB, 2);  // the slow one, then one catching up at 45
+    EXPECT_EQ(after(9, f.ticksB), 2);
+    EXPECT_EQ(after(1, f.ticksB), 3);
+}
+
+TEST_F(DispatchTest, NothingRunsWhileABoxIsOpenAndADueTimerTicksOnceAfterIt) {
+    f.tmrA.Enabled = true;
+    h.advance(50);
+    int ticksWhileOpen = -1;
+    Integer answer = 0;
+    h.answerBoxesWith(vbYes);
+    f.onGo = [&] { answer = MsgBox(QStringLiteral("Sure?"), vbYesNo + vbQuestion, "Ask"); };
+    h.whileBoxOpen([&] {
+        h.advance(1000);
+        f.cmdOther.raise(&ControlEvents::Click);
+        ticksWhileOpen = f.ticksA;
+    });
+    h.click(f, Harness::centreOf(f.cmdGo));
+    ASSERT_EQ(h.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes()[0].buttons, 36);
+    EXPECT_EQ(answer, vbYes);
+    EXPECT_EQ(ticksWhileOpen, 0);
+    EXPECT_EQ(f.otherClicks, 0);
+    EXPECT_EQ(f.ticksA, 1);
+    EXPECT_EQ(after(99, f.ticksA), 1);
+    EXPECT_EQ(after(1, f.ticksA), 2);
+}
+
+TEST_F(DispatchTest, EndStopsEveryTimerAndHandlerAndClosesTheWindows) {
+    f.tmrEnd.Enabled = true;
+    h.advance(5);
+    f.tmrA.Enabled = true;
+    f.tmrB.Enabled = true;
+    EXPECT_EQ(after(100, f.ticksB), 9);  // the 10th was due at 105, after End at 100
+    EXPECT_TRUE(h.runtime().hasEnded());
+    EXPECT_FALSE(f.isShown());
+    f.cmdOther.raise(&ControlEvents::Click);
+    EXPECT_EQ(after(1000, f.ticksB), 9);
+    EXPECT_EQ(f.ticksA, 0);
+    EXPECT_EQ(f.otherClicks, 0);
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+TEST_F(DispatchTest, ErrorBoxOncePerHandlerAndErrorStandardErrorEveryTime) {
+    bool ranPastFailure = false;
+    const std::function<void()> overflow = [&] {
+        Integer big = 32767;
+        big = big + 1;
+        ranPastFailure = true;
+    };
+    const std::function<void()> missing = [] {
+        LoadPicture(QStringLiteral("nowhere\\missing.bmp"));
+    };
+    testing::internal::CaptureStderr();
+    for (const auto& failure : {overflow, overflow, missing}) {
+        f.onGo = failure;
+        h.click(f, Harness::centreOf(f.cmdGo));
+    }
+    f.tmrFail.Enabled = true;
+    h.advance(300);
+    const std::string errors = testing::internal::GetCapturedStderr();
+    const auto lines = [&](const char* line) { return occurrences(errors, line); };
+    SCOPED_TRACE(errors);
+
+    // One box for each handler and error number; every failure on standard error.
+    ASSERT_EQ(h.boxes().size(), 3u);
+    EXPECT_EQ(h.boxes()[0].prompt, "Run-time error '6':\n\nOverflow");
+    EXPECT_EQ(h.boxes()[1].prompt, "Run-time error '53':\n\nFile not found");
+    EXPECT_EQ(h.boxes()[2].prompt, h.boxes()[1].prompt);
+    EXPECT_EQ(lines("6 (Overflow) in frmClock.cmdGo_Click\n"), 2);
+    EXPECT_EQ(lines("53 (File not found) in frmClock.cmdGo_Click: nowhere\\missing.bmp\n"), 1);
+    EXPECT_EQ(lines("53 (File not found) in frmClock.tmrFail_Timer: nowhere\\missing.bmp\n"), 3);
+    EXPECT_FALSE(ranPastFailure);
+    EXPECT_FALSE(h.runtime().hasEnded());
+}
+
+// clang-format off
+constexpr ControlDesc kNoteControls[] = {
+    {"lblNote", ControlClass::Label, "frmNote", 120, 120, 2000, 300, 0, Shown, {.Caption = "fresh"}},
+};
+// clang-format on
+constexpr FormDesc kNoteForm{"frmNote", "Note", 3000, 1500, kNoteControls};
+
+int g_unloads = 0;
+bool g_cancelUnload = false;
+
+class frmNote final : public Form {
+  public:
+    frmNote() : Form(kNoteForm) {
+        on(Load, &frmNote::Form_Load, "Form_Load");
+        onUnload(&frmNote::Form_Unload, "Form_Unload");
+    }
+    Label& lblNote = control<Label>("lblNote");
+
+  private:
+    void Form_Load() { Caption = QStringLiteral("Loaded"); }
+    void Form_Unload(Integer& cancel) {
+        ++g_unloads;
+        if (g_cancelUnload) cancel = 1;
+    }
+};
+
+TEST_F(DispatchTest, CloseBoxUnloadsTheFormAndItsNextUseCreatesItAfresh) {
+    g_unloads = 0;
+    g_cancelUnload = true;
+    frmNote& note = Instance<frmNote>();
+    EXPECT_FALSE(note.isShown());
+    note.Show();
+    note.lblNote.Caption = QStringLiteral("changed");
+    note.Hide();
+    note.Show();
+    EXPECT_EQ(note.lblNote.Caption.get(), "changed");
+    note.window()->close();  // cancelled by its Unload handler
+    EXPECT_TRUE(h.runtime().hasForm<frmNote>());
+    EXPECT_TRUE(note.isShown());
+
+    g_cancelUnload = false;
+    note.window()->close();
+    EXPECT_EQ(g_unloads, 2);
+    EXPECT_FALSE(h.runtime().hasForm<frmNote>());
+    EXPECT_FALSE(h.runtime().hasEnded());
+
+    frmNote& again = Instance<frmNote>();
+    EXPECT_FALSE(again.isShown());
+    EXPECT_EQ(again.lblNote.Caption.get(), "fresh");
+    EXPECT_EQ(again.Caption.get(), "Loaded");
+
+    again.Show();
+    again.window()->close();
+    f.window()->close();  // the last form gone ends the program
+    EXPECT_TRUE(h.runtime().hasEnded());
+}
+
+}  // namespace
