@@ -6,21 +6,17 @@ namespace {
 
 using enum ControlClass;
 
+// The code viewer's controls, in stacking order within each container.
+// clang-format off
 constexpr ControlDesc kControls[] = {
-    // name     class          container  left  top  width  height  tab  visible
-    {"Picture1", PictureBox, "frmCode", 0, 0, 8655, 495, 1, Shown},
-    {"cmdClose", CommandButton, "Picture1", 7440, 0, 1095, 375, 2, Shown, {.Caption = "Close"}},
-    {"txtCode",
-     TextBox,
-     "frmCode",
-     0,
-     480,
-     8655,
-     6015,
-     0,
-     Shown,
-     {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true}},
+    // name     class          container   left  top  width  height  tab  visible
+    {"Picture1", PictureBox,    "frmCode",  0,    0,   8655,  495,    1,   Shown},
+    {"cmdClose", CommandButton, "Picture1", 7440, 0,   1095,  375,    2,   Shown,
+        {.Caption = "Close"}},
+    {"txtCode",  TextBox,       "frmCode",  0,    480, 8655,  6015,   0,   Shown,
+        {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true}},
 };
+// clang-format on
 
 constexpr FormDesc kCodeForm{"frmCode", "Project Code", 8655, 6465, kControls, "kinemora.ico"};
 
