@@ -78,6 +78,7 @@ CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, 
     if (s.BackColor) BackColor.initialise(*s.BackColor);
     Style.initialise(s.Style);
     widget_->setText(Caption);
+    widget_->setAccessibleName(Caption);
     widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
     widget_->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(widget_, &QPushButton::clicked, [this] { raise(&ControlEvents::Click); });
@@ -87,6 +88,7 @@ CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, 
 
 void CommandButton::captionChanged() {
     widget_->setText(Caption);
+    widget_->setAccessibleName(Caption);
 }
 
 void CommandButton::repaint() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/fonts.h"
 
@@ -33,6 +34,7 @@ PictureBox::PictureBox(Form& form, const ControlDesc& desc, QString name, int in
           container, [this](QPainter& p, const QRect& r) { p.fillRect(r, toQColor(BackColor)); })) {
     if (desc.set.BackColor) BackColor.initialise(*desc.set.BackColor);
     widget_->setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleRole(widget_, QAccessible::Pane);
     widget_->setAccessibleName(Name());
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     attach(widget_);
@@ -63,6 +65,7 @@ Frame::Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidg
     Caption.initialise(QString::fromUtf8(desc.set.Caption ? desc.set.Caption : ""));
     widget_->setFont(fontFor(desc.set.Font.value_or(FontSpec{})));
     widget_->setAutoFillBackground(true);
+    setAccessibleRole(widget_, QAccessible::Grouping);
     widget_->setAccessibleName(Caption);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     attach(widget_);
@@ -80,6 +83,8 @@ Shape::Shape(Form& form, const ControlDesc& desc, QString name, int index, QWidg
         p.drawRect(r.adjusted(0, 0, -1, -1));
     });
     outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleRole(outline, QAccessible::Graphic);
+    outline->setAccessibleName(Name());
     new ControlEventFilter(outline, *this, ControlEventFilter::Mode::Plain);
     attach(outline);
 }

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/errors.h"
 
@@ -39,6 +40,7 @@ forms::Picture embeddedPicture(const char* name) {
 Image::Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index), widget_(new ImageWidget(container)) {
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
+    setAccessibleRole(widget_, QAccessible::Graphic);
     widget_->setAccessibleName(Name());
     attach(widget_);
     if (desc.set.Picture) {

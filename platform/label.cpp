@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/fonts.h"
 
@@ -23,7 +24,8 @@ class LabelWidget final : public QWidget {
             painter.setPen(toQColor(vbWindowText));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
-        painter.setPen(toQColor(label_.ForeColor));
+        painter.setPen(isEnabled() ? toQColor(label_.ForeColor)
+                                   : palette().color(QPalette::Disabled, QPalette::WindowText));
         painter.setFont(font());
         const QFontMetricsF metrics(font());
         const QRectF inner = QRectF(rect()).adjusted(border, border, -border, -border);
@@ -102,6 +104,7 @@ Label::Label(Form& form, const ControlDesc& desc, QString name, int index, QWidg
     AutoSize.initialise(s.AutoSize);
     WordWrap.initialise(s.WordWrap);
     widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
+    setAccessibleRole(widget_, QAccessible::StaticText);
     widget_->setAccessibleName(Caption);
     if (BackStyle == vbOpaque) widget_->setAttribute(Qt::WA_OpaquePaintEvent);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);

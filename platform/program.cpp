@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 #include <cstring>
 
+#include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 
@@ -13,6 +14,7 @@ void prepareApplication(const char* title) {
     QApplication::setApplicationName(QString::fromUtf8(title));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibility();
     loadBundledFonts();
     QApplication::setFont(fontFor(FontSpec{}));
 }
