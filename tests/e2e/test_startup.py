@@ -16,6 +16,22 @@ class StartAndClose(ProgramTest):
         self.program.close_window(self.program.window)
         self.assertEqual(self.program.wait_exit(), 0)
 
+    def test_pictures_show_at_start(self):
+        left, top, _, _ = self.origin
+        wait_for(lambda: near(self.program.pixel(20, 36), BLUE), 5, "the window painted")
+        screen = self.program.screen()
+
+        def at(x, y):
+            return screen.pixel(left + x, top + y)
+
+        ball = [at(536 + x, 96 + y) for x in range(23) for y in range(23)]
+        self.assertGreater(sum(near(p, (0, 255, 255), 10) for p in ball), 150, "the cyan ball")
+        self.assertTrue(near(at(17, 73), (191, 0, 0), 10), "the face's dark red ground")
+        self.assertTrue(near(at(18, 138), BLUE, 10), "the question mark's blue ground")
+        for bar_top in (296, 328):  # the two plain menu bars: black at the top, orange below
+            self.assertTrue(near(at(580, bar_top + 1), (0, 0, 0), 10), "a plain bar's top")
+            self.assertTrue(near(at(580, bar_top + 25), (243, 133, 78), 10), "a plain bar's foot")
+
 
 if __name__ == "__main__":
     unittest.main()
