@@ -5,6 +5,7 @@
 
 #include "platform/boxes.h"
 #include "platform/form.h"
+#include "platform/paths.h"
 
 namespace forms {
 
@@ -62,7 +63,7 @@ void Runtime::reportError(const QString& handler, const RuntimeError& error) {
     QString line = QStringLiteral("kinemora: run-time error %1 (%2) in %3")
                        .arg(error.number)
                        .arg(error.description, handler);
-    if (!error.file.isEmpty()) line += QStringLiteral(": ") + error.file;
+    if (!error.file.isEmpty()) line += QStringLiteral(": ") + nativePath(error.file);
     fprintf(stderr, "%s\n", qPrintable(line));
     fflush(stderr);
     // A handler that keeps failing the same way (a timer, say) shows its box only once.

@@ -16,6 +16,8 @@ HScrollBar::HScrollBar(Form& form, const ControlDesc& desc, QString name, int in
     rangeChanged();
     widget_->setValue(Value.get().value());
     widget_->setFocusPolicy(Qt::StrongFocus);
+    // The bar has no menu of its own: a right click on it does nothing.
+    widget_->setContextMenuPolicy(Qt::NoContextMenu);
     widget_->setAccessibleName(Name());
     QObject::connect(widget_, &QScrollBar::valueChanged, [this](int value) { moved(value); });
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Interactive);

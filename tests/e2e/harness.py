@@ -44,17 +44,24 @@ class Program:
 
     def __init__(self, program_dir: str | None = None, env: dict | None = None):
         self.dir = program_dir or self.copy_program_dir()
+        # -noreset: a server resets when its last client leaves, and a program connecting just
+        # then (after an xdotool probe) is refused and aborts.
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         display = self.xvfb.stdout.readline().decode().strip()
         self.env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb")
         self.env.pop("QT_QPA_PLATFORMTHEME", None)
+        # Qt wants a runtime directory of its own; without one it makes /tmp/runtime-<user>.
+        self.runtime_dir = tempfile.TemporaryDirectory(prefix="kinemora-xdg-")
+        self.env.setdefault("XDG_RUNTIME_DIR", self.runtime_dir.name)
         self.env.update(env or {})
         self.stderr = tempfile.TemporaryFile()
         program = os.path.join(self.dir, "kinemora")
         self.process = subprocess.Popen([program], cwd=self.dir, env=self.env,
                                         stderr=self.stderr, stdout=subprocess.DEVNULL)
+        self.started = time.monotonic()
         self.window = None
 
     @staticmethod
@@ -83,6 +90,11 @@ class Program:
             return ids[0] if ids else None
         return wait_for(found, timeout, f"a window titled {title!r}")
 
+    def windows(self, title: str) -> list[int]:
+        """Every visible top-level window with exactly this title, now."""
+        out = self.x("xdotool", "search", "--onlyvisible", "--name", f"^{title}$", check=False)
+        return [int(line) for line in out.split()]
+
     def geometry(self, window: int):
         """(x, y, width, height) of a window's client area on the screen."""
         values = dict(line.split("=") for line in
@@ -102,6 +114,20 @@ class Program:
         """The colour at a point of the main window's client area."""
         left, top, _, _ = self.geometry(self.window)
         return self.screen().pixel(left + x, top + y)
+
+    def colour_now(self, x: int, y: int):
+        """The colour at a point of the main window's client area, read at once from the X
+        server (fast enough to catch a frame that stays 100 ms)."""
+        from Xlib import X, display as xdisplay
+        left, top, _, _ = self.geometry(self.window)
+        connection = xdisplay.Display(self.env["DISPLAY"])
+        try:
+            image = connection.screen().root.get_image(left + x, top + y, 1, 1, X.ZPixmap,
+                                                       0xFFFFFFFF)
+            blue, green, red = image.data[:3]  # 24-bit TrueColor: B, G, R, pad
+            return red, green, blue
+        finally:
+            connection.close()
 
     def save_screenshot(self, path: str, window_only=True):
         left, top, width, height = self.geometry(self.window)
@@ -139,6 +165,39 @@ class Program:
         connection.sync()
         connection.close()
 
+    def clipboard(self, timeout: float = 5.0) -> str:
+        """The text the program last copied (Ctrl+C), asked of the clipboard's owner."""
+        from Xlib import X, display as xdisplay
+        connection = xdisplay.Display(self.env["DISPLAY"])
+        try:
+            requester = connection.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+            clipboard, utf8, into = (connection.intern_atom(name) for name in
+                                     ("CLIPBOARD", "UTF8_STRING", "KINEMORA_E2E_CLIPBOARD"))
+            requester.convert_selection(clipboard, utf8, into, X.CurrentTime)
+            connection.flush()
+            deadline = time.monotonic() + timeout
+            while True:
+                while connection.pending_events():
+                    event = connection.next_event()
+                    if event.type == X.SelectionNotify:
+                        if event.property == X.NONE:
+                            return ""
+                        value = requester.get_full_property(into, X.AnyPropertyType)
+                        return value.value.decode(errors="replace") if value else ""
+                if time.monotonic() > deadline:
+                    raise AssertionError("the clipboard's owner did not answer")
+                time.sleep(0.02)
+        finally:
+            connection.close()
+
+    def box_text(self, box: int) -> str:
+        """The message of a message box: a click on its text, select all, copy."""
+        left, top, width, _ = self.geometry(box)
+        self.x("xdotool", "mousemove", str(left + width * 2 // 3), str(top + 15), "click", "1")
+        self.key("ctrl+a")
+        self.key("ctrl+c")
+        return wait_for(self.clipboard, 5, "the box's text on the clipboard")
+
     def wait_exit(self, timeout: float = 10.0) -> int:
         return self.process.wait(timeout=timeout)
 
@@ -152,7 +211,9 @@ class Program:
             self.process.wait()
         self.xvfb.kill()
         self.xvfb.wait()
+        self.xvfb.stdout.close()
         self.stderr.close()
+        self.runtime_dir.cleanup()
 
 
 def wait_for(probe, timeout: float, what: str, interval: float = 0.02):
@@ -178,5 +239,6 @@ class ProgramTest(unittest.TestCase):
         if not PROGRAM:
             self.skipTest("KINEMORA_PROGRAM is not set")
         self.program = Program()
+        self.addCleanup(shutil.rmtree, self.program.dir, True)
         self.addCleanup(self.program.stop)
         self.origin = self.program.main_window()
