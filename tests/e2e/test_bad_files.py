@@ -209,12 +209,12 @@ class BadFiles(unittest.TestCase):
             self.check_viewer_shows(case)  # last: the viewer covers the main window
 
     def check_start_up_time(self, case: Case):
+        # Reported, not asserted: tests never judge speed (the goal is the case's figure).
         if case.start_up_within is None:
             return
         seconds = time.monotonic() - self.program.started
-        print(f"\n{case.name} code.txt: main window up {seconds:.2f} s after start",
-              file=sys.stderr)
-        self.assertLess(seconds, case.start_up_within)
+        print(f"\n{case.name} code.txt: main window up {seconds:.2f} s after start "
+              f"(goal {case.start_up_within:.0f} s)", file=sys.stderr)
 
     def face(self):
         x0, y0, x1, y1 = FACE_BOX
