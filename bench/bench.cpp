@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
     wait(2000);
     const auto ballTicks = ticks.starts["frmAnimate.Timer4_Timer"].size();
     const double areaPerTick = ballTicks ? double(meter.area) / ballTicks : 0;
+    const double ballPaintsPerTick = ballTicks ? double(meter.paints) / ballTicks : 0;
     bench.stopEveryTimerEffect();
 
     // 3. The pointer stream over settled places: each place is visited once to settle it,
@@ -204,6 +205,7 @@ int main(int argc, char** argv) {
     std::printf("CPU time: %.2f %% of one core\n", cpu);
     std::printf("repaints per second: %.1f\n", paintsPerSecond);
     std::printf("repainted area per Timer4 tick: %.0f pixels (the ball is 23 x 23)\n", areaPerTick);
+    std::printf("paint events per Timer4 tick: %.2f\n", ballPaintsPerTick);
     std::printf("repaints from the pointer stream once settled: %llu\n",
                 static_cast<unsigned long long>(settledPaints));
     std::printf("start-up to main window shown: %.0f ms\n", startup * 1000);

@@ -20,12 +20,12 @@ QString familyFor(const char* face) {
 
 }  // namespace
 
-QFont fontFor(const FontSpec& spec) {
-    QFont font(familyFor(spec.face));
-    font.setPixelSize(static_cast<int>(std::lround(spec.size * 96.0 / 72.0)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont fontFor(const FontSpec& wanted) {
+    QFont font(familyFor(wanted.face));
+    font.setPixelSize(static_cast<int>(std::lround(wanted.size * 96.0 / 72.0)));
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     // No hinting: glyph advances then come from the font's design and wraps match everywhere.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);

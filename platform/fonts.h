@@ -10,7 +10,7 @@ namespace forms {
 // into the program (Liberation Sans for MS Sans Serif and Arial, DejaVu Sans for Verdana,
 // Comic Neue for Comic Sans MS), so text measures the same on every machine. Point sizes are
 // taken at 96 dots per inch.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& wanted);
 
 // Registers the bundled fonts with Qt; the runtime does it once before the first form.
 void loadBundledFonts();
