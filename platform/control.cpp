@@ -112,15 +112,16 @@ void Control::pointerChanged() {
         widget_->setCursor(shapeOf(MousePointer.get().value()));
 }
 
-EventArgs Control::mouseArgs(QMouseEvent* event) const {
+EventArgs mouseEventArgs(const QMouseEvent* event) {
     EventArgs args;
-    args.Button = event->type() == QEvent::MouseMove ? Integer(0) : buttonOf(event->button());
     if (event->type() == QEvent::MouseMove) {
-        int held = 0;
+        int held = 0;  // the buttons held down during the move
         if (event->buttons() & Qt::LeftButton) held |= 1;
         if (event->buttons() & Qt::RightButton) held |= 2;
         if (event->buttons() & Qt::MiddleButton) held |= 4;
         args.Button = held;
+    } else {
+        args.Button = buttonOf(event->button());
     }
     args.Shift = shiftOf(event->modifiers());
     args.X = static_cast<Single>(event->position().x()) * kTwipsPerPixel;
@@ -130,7 +131,7 @@ EventArgs Control::mouseArgs(QMouseEvent* event) const {
 
 bool Control::mouseEvent(MouseAction action, QMouseEvent* event) {
     if (!Enabled) return false;
-    const EventArgs args = mouseArgs(event);
+    const EventArgs args = mouseEventArgs(event);
     switch (action) {
         case MouseAction::Down:
             pressed_ = event->button() == Qt::LeftButton;

@@ -73,7 +73,6 @@ class Control : public ControlEvents {
 
   private:
     void pointerChanged();
-    EventArgs mouseArgs(QMouseEvent* event) const;
 
     Form& form_;
     QString name_;
@@ -85,6 +84,9 @@ class Control : public ControlEvents {
     bool pressed_ = false;
     quint64 repaints_ = 0;
 };
+
+// A mouse event as handlers receive it: button, shift state and place in twips.
+EventArgs mouseEventArgs(const QMouseEvent* event);
 
 // Twips to whole logical pixels.
 int toPixels(Single twips);

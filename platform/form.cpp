@@ -26,58 +26,45 @@ std::pair<QString, int> parseName(const char* written) {
     return {text.left(open), text.mid(open + 1, text.size() - open - 2).toInt()};
 }
 
-std::unique_ptr<Control> create(Form& form, const ControlDesc& d, QString name, int index,
-                                QWidget* container) {
-    switch (d.cls) {
-        case ControlClass::Label:
-            return std::make_unique<Label>(form, d, name, index, container);
-        case ControlClass::Image:
-            return std::make_unique<Image>(form, d, name, index, container);
-        case ControlClass::CommandButton:
-            return std::make_unique<CommandButton>(form, d, name, index, container);
-        case ControlClass::PictureBox:
-            return std::make_unique<PictureBox>(form, d, name, index, container);
-        case ControlClass::Frame:
-            return std::make_unique<Frame>(form, d, name, index, container);
-        case ControlClass::Shape:
-            return std::make_unique<Shape>(form, d, name, index, container);
-        case ControlClass::Timer:
-            return std::make_unique<Timer>(form, d, name, index);
-        case ControlClass::HScrollBar:
-            return std::make_unique<HScrollBar>(form, d, name, index, container);
-        case ControlClass::TextBox:
-            return std::make_unique<TextBox>(form, d, name, index, container);
-    }
-    return nullptr;
-}
+// The array a new member joins, if it is one.
+using ArraySlot = std::unique_ptr<ControlArrayBase>*;
 
 template <typename T>
-void join(std::unique_ptr<ControlArrayBase>& array, Control& member) {
-    if (!array) array = std::make_unique<ControlArray<T>>();
-    static_cast<ControlArray<T>&>(*array).add(static_cast<T&>(member));
+std::unique_ptr<Control> make(Form& form, const ControlDesc& row, const QString& name, int index,
+                              QWidget* container, ArraySlot array) {
+    auto control = std::make_unique<T>(form, row, name, index, container);
+    if (array) {
+        if (!*array) *array = std::make_unique<ControlArray<T>>();
+        static_cast<ControlArray<T>&>(**array).add(*control);
+    }
+    return control;
 }
 
-void joinArray(std::unique_ptr<ControlArrayBase>& array, Control& member) {
-    switch (member.kind()) {
+using Maker = std::unique_ptr<Control> (*)(Form&, const ControlDesc&, const QString&, int, QWidget*,
+                                           ArraySlot);
+
+Maker makerFor(ControlClass cls) {
+    switch (cls) {
         case ControlClass::Label:
-            return join<Label>(array, member);
+            return &make<Label>;
         case ControlClass::Image:
-            return join<Image>(array, member);
+            return &make<Image>;
         case ControlClass::CommandButton:
-            return join<CommandButton>(array, member);
+            return &make<CommandButton>;
         case ControlClass::PictureBox:
-            return join<PictureBox>(array, member);
+            return &make<PictureBox>;
         case ControlClass::Frame:
-            return join<Frame>(array, member);
+            return &make<Frame>;
         case ControlClass::Shape:
-            return join<Shape>(array, member);
+            return &make<Shape>;
         case ControlClass::Timer:
-            return join<Timer>(array, member);
+            return &make<Timer>;
         case ControlClass::HScrollBar:
-            return join<HScrollBar>(array, member);
+            return &make<HScrollBar>;
         case ControlClass::TextBox:
-            return join<TextBox>(array, member);
+            return &make<TextBox>;
     }
+    return nullptr;
 }
 
 }  // namespace
@@ -96,12 +83,10 @@ Form::~Form() = default;
 void Form::build(const FormDesc& desc) {
     for (const ControlDesc& row : desc.controls) {
         auto [name, index] = parseName(row.name);
-        std::unique_ptr<Control> control =
-            create(*this, row, name, index, containerFor(row.container));
-        if (index >= 0)
-            joinArray(arrays_[name], *control);
-        else
-            byName_[name] = control.get();
+        ArraySlot array = index >= 0 ? &arrays_[name] : nullptr;
+        auto control =
+            makerFor(row.cls)(*this, row, name, index, containerFor(row.container), array);
+        if (!array) byName_[name] = control.get();
         controls_.push_back(std::move(control));
     }
     // The first row of a container lies on top: raise from the last row to the first.

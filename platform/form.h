@@ -83,7 +83,6 @@ class Form : public ControlEvents {
 
   private:
     void build(const FormDesc& desc);
-    void add(std::unique_ptr<Control> control);
     QWidget* containerFor(const char* name) const;
     void setTabOrder();
     void focusFirst();

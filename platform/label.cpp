@@ -32,10 +32,11 @@ class LabelWidget final : public QWidget {
         painter.setClipRect(inner);
         double y = inner.top();
         for (const QString& line : label_.lines()) {
-            const double width = metrics.horizontalAdvance(line);
             double x = inner.left();
-            if (label_.Alignment == vbRightJustify) x = inner.right() - width;
-            if (label_.Alignment == vbCenter) x = inner.left() + (inner.width() - width) / 2;
+            if (label_.Alignment == vbRightJustify)
+                x = inner.right() - metrics.horizontalAdvance(line);
+            if (label_.Alignment == vbCenter)
+                x = inner.left() + (inner.width() - metrics.horizontalAdvance(line)) / 2;
             painter.drawText(QPointF(x, y + metrics.ascent()), line);
             y += metrics.height();
         }
@@ -116,13 +117,18 @@ int Label::borderPixels() const {
     return BorderStyle == vbFixedSingle ? 1 : 0;
 }
 
-QStringList Label::lines() const {
-    const QFontMetricsF metrics(widget_->font());
-    const bool wrap = !AutoSize || WordWrap;
-    return wrapText(Caption, metrics, widget_->width() - 2 * borderPixels(), wrap);
+const QStringList& Label::lines() const {
+    const int width = widget_->width();
+    if (width != linesWidth_) {
+        const QFontMetricsF metrics(widget_->font());
+        lines_ = wrapText(Caption, metrics, width - 2 * borderPixels(), !AutoSize || WordWrap);
+        linesWidth_ = width;
+    }
+    return lines_;
 }
 
 void Label::captionChanged() {
+    linesWidth_ = -1;
     widget_->setAccessibleName(Caption);
     if (AutoSize) {
         const QFontMetricsF metrics(widget_->font());

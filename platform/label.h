@@ -26,8 +26,9 @@ class Label final : public Control {
     Property<bool, Label> AutoSize{this, &Label::captionChanged};
     Property<bool, Label> WordWrap{this, &Label::captionChanged};
 
-    // The lines the caption shows, as wrapped within the label's width.
-    QStringList lines() const;
+    // The lines the caption shows, as wrapped within the label's width; kept until the caption,
+    // the way it wraps or the width changes, so that a repaint measures nothing again.
+    const QStringList& lines() const;
 
   private:
     void captionChanged();
@@ -35,6 +36,8 @@ class Label final : public Control {
     int borderPixels() const;
 
     LabelWidget* widget_;
+    mutable QStringList lines_;
+    mutable int linesWidth_ = -1;  // the width lines_ was wrapped for; -1 when out of date
 };
 
 // Breaks text into lines no wider than `width` pixels: at line feeds, and at blanks when

@@ -5,7 +5,7 @@
 
 namespace forms {
 
-Timer::Timer(Form& form, const ControlDesc& desc, QString name, int index)
+Timer::Timer(Form& form, const ControlDesc& desc, QString name, int index, QWidget*)
     : Control(form, desc, std::move(name), index) {
     Interval.initialise(desc.set.Interval);
     restart();

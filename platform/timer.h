@@ -8,7 +8,8 @@ namespace forms {
 // it was enabled. Enabling a running timer does not restart it.
 class Timer final : public Control {
   public:
-    Timer(Form& form, const ControlDesc& desc, QString name, int index);
+    // A timer has no place on screen: it takes a container like every control, and ignores it.
+    Timer(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
     ~Timer() override;
 
     Property<Integer, Timer> Interval{this, &Timer::restart};

@@ -26,14 +26,10 @@ using testing_support::ProgramDir;
 using K = ControlClass;  // the class column of the table
 
 struct Font {
-    const char* family = "Liberation Sans";
+    QString family = "Liberation Sans";
     int pixels = 11;
     bool bold = false, underline = false;
 };
-const Font kSansBold{.bold = true};
-const Font kSansLink{.pixels = 13, .bold = true, .underline = true};
-const Font kArialBold{.pixels = 16, .bold = true};
-const Font kArialLink{.pixels = 16, .bold = true, .underline = true};
 const Font kVerdanaBold{"DejaVu Sans", 13, true};
 
 enum Look { kAuto = 1, kBorder = 2, kClear = 4, kWrap = 8, kGraphical = 16 };
@@ -47,23 +43,17 @@ struct Row {
     bool visible;
     QString caption = {};
     Font font = {};
+    int look = 0, align = vbLeftJustify;  // look: Look flags
     Colour fore = vbButtonText, back = vbButtonFace;
-    int align = vbLeftJustify;
-    int look = 0;  // Look flags
     int interval = 0;
 };
 
-Row timer(const char* name, int interval) {
-    Row row{name, K::Timer, "frmAnimate", 0, 0, 0, 0, kNoTabIndex, true};
-    row.interval = interval;
-    return row;
-}
-
-QString blanks(int n) {
-    return QString(n, QLatin1Char(' '));
-}
 constexpr int kNone = kNoTabIndex;
 // clang-format off
+Row timer(const char* name, int interval) {
+    return {name, K::Timer, "frmAnimate", 0, 0, 0, 0, kNone, true, {}, {}, 0, 0, 0, 0, interval};
+}
+
 const Row kRows[] = {
     {"cmdScroll(2)", K::CommandButton, "frmAnimate", 3600, 3120, 1815, 255, 25, true, "Scrolling Text 3"},
     {"fraMenu", K::Frame, "frmAnimate", 7080, 4080, 3255, 1335, 23, true, "Menu", {"Comic Neue", 16, true}},
@@ -72,60 +62,60 @@ const Row kRows[] = {
     {"imgMenu(1)", K::Image, "fraMenu", 120, 840, 3000, 390, kNone, true},
     {"imgMenu(0)", K::Image, "fraMenu", 120, 360, 3000, 390, kNone, true},
     {"picLinkText", K::PictureBox, "frmAnimate", 3600, 4080, 3135, 1335, 19, false},
-    {"lblClose", K::Label, "picLinkText", 840, 1005, 1380, 240, 21, true, "click to close", kSansLink,
-     0xC000C0, vbButtonFace, vbCenter, kAuto | kClear},
+    {"lblClose", K::Label, "picLinkText", 840, 1005, 1380, 240, 21, true, "click to close",
+     {.pixels = 13, .bold = true, .underline = true}, kAuto | kClear, vbCenter, 0xC000C0},
     {"Label5", K::Label, "picLinkText", 0, 0, 3135, 1335, 20, true, "The result of clicking on the link "
      "could be to open another page or display further details about a subject, similar to this "
-     "text box.", {.pixels = 13}, vbRed, vbWhite, vbLeftJustify, kBorder | kWrap},
+     "text box.", {.pixels = 13}, kBorder | kWrap, vbLeftJustify, vbRed, vbWhite},
     {"cmdStop", K::CommandButton, "frmAnimate", 3720, 960, 1095, 375, 15, true, "Stop"},
     {"hsbSpeed", K::HScrollBar, "frmAnimate", 3720, 1680, 1095, 255, 14, true},
     timer("Timer4", 10),
     {"cmdDirection(1)", K::CommandButton, "frmAnimate", 3720, 600, 1095, 375, 13, true, "Vertical"},
     {"cmdDirection(0)", K::CommandButton, "frmAnimate", 3720, 240, 1095, 375, 12, true, "Horizontal"},
-    {"Picture2", K::PictureBox, "frmAnimate", 4920, 240, 6375, 2775, 11, true, {}, {}, 0, vbWhite},
+    {"Picture2", K::PictureBox, "frmAnimate", 4920, 240, 6375, 2775, 11, true, {}, {}, 0, 0, 0, vbWhite},
     {"imgBall", K::Image, "Picture2", 3120, 1200, 345, 345, kNone, true},
     timer("Timer3", 100),
     {"cmdScroll(1)", K::CommandButton, "frmAnimate", 1800, 3120, 1815, 255, 8, true, "Scrolling Text 2"},
     {"cmdScroll(0)", K::CommandButton, "frmAnimate", 0, 3120, 1815, 255, 7, true, "Scrolling Text 1"},
-    {"Picture1", K::PictureBox, "frmAnimate", 0, 3480, 11415, 495, 5, true, {}, {}, 0, vbWhite},
+    {"Picture1", K::PictureBox, "frmAnimate", 0, 3480, 11415, 495, 5, true, {}, {}, 0, 0, 0, vbWhite},
     {"lblScrollText(3)", K::Label, "Picture1", 0, 120, 13020, 240, 24, false, "Click Scrolling Text 3 "
      "again.  This text scrolls off the screen by removing one character at a time from the front "
-     "of a label", kVerdanaBold, 0xC000, vbButtonFace, vbLeftJustify, kAuto | kClear},
+     "of a label", kVerdanaBold, kAuto | kClear, vbLeftJustify, 0xC000},
     {"lblScrollText(2)", K::Label, "Picture1", 10920, 120, 9210, 240, 10, false, "This text is scrolled "
-     "by adding one character at a time to a right hand justified label", kVerdanaBold, 0x0,
-     vbButtonFace, vbRightJustify, kClear},
-    {"lblScrollText(1)", K::Label, "Picture1", 0, 120, 9090, 240, 9, false, "", kVerdanaBold, 0xFF,
-     vbButtonFace, vbRightJustify, kClear},
+     "by adding one character at a time to a right hand justified label", kVerdanaBold, kClear,
+     vbRightJustify, 0x0},
+    {"lblScrollText(1)", K::Label, "Picture1", 0, 120, 9090, 240, 9, false, "", kVerdanaBold, kClear,
+     vbRightJustify, 0xFF},
     {"lblScrollText(0)", K::Label, "Picture1", 11280, 120, 8685, 240, 6, false, "This text is scrolled "
-     "by moving the label from left to right by 100 twips at a time ", kVerdanaBold, 0xFF0000,
-     vbButtonFace, vbLeftJustify, kAuto | kClear},
+     "by moving the label from left to right by 100 twips at a time ", kVerdanaBold, kAuto | kClear,
+     vbLeftJustify, 0xFF0000},
     timer("Timer2", 100),
     timer("Timer1", 200),
-    {"cmdFlasher", K::CommandButton, "frmAnimate", 120, 480, 1095, 375, 0, true, "Flasher", kSansBold,
-     0, 0xFF0000, 0, kGraphical},
+    {"cmdFlasher", K::CommandButton, "frmAnimate", 120, 480, 1095, 375, 0, true, "Flasher",
+     {.bold = true}, kGraphical, 0, 0, 0xFF0000},
     {"lblGreatest(0)", K::Label, "frmAnimate", 1320, 2040, 2175, 735, 3, true, "< move mouse pointer over"
-     + blanks(9) + "question mark to reveal the" + blanks(6) + "greatest ever football team"},
+     + QString(9, ' ') + "question mark to reveal the" + QString(6, ' ') + "greatest ever football team"},
     {"imgCursor", K::Image, "frmAnimate", 10440, 5040, 480, 480, kNone, false},
-    {"lblLink", K::Label, "frmAnimate", 2490, 4110, 405, 285, 18, true, "link", kArialLink, 0xFF0000,
-     vbButtonFace, vbLeftJustify, kAuto | kClear},
+    {"lblLink", K::Label, "frmAnimate", 2490, 4110, 405, 285, 18, true, "link",
+     {.pixels = 16, .bold = true, .underline = true}, kAuto | kClear, vbLeftJustify, 0xFF0000},
     {"Label4", K::Label, "frmAnimate", 0, 4080, 3495, 1335, 17, true, "This label contains a 'link' "
      "which is infact another label on top of the word that we want to use as the link. ",
-     kArialBold, vbButtonText, vbButtonFace, vbLeftJustify, kBorder | kWrap},
+     {.pixels = 16, .bold = true}, kBorder | kWrap},
     {"Label3", K::Label, "frmAnimate", 3720, 1440, 1095, 255, 16, true, "Speed"},
     {"lblGreatest(1)", K::Label, "frmAnimate", 1320, 2040, 2175, 735, 4, false, "< OK! click to see the "
-     "real" + blanks(11) + "greatest football team they" + blanks(8) + "play in red and white"},
+     "real" + QString(11, ' ') + "greatest football team they" + QString(8, ' ') + "play in red and white"},
     {"Shape1", K::Shape, "frmAnimate", 0, 240, 3615, 2775, kNone, true},
     {"imgGreatestAnswer", K::Image, "frmAnimate", 1080, 1680, 855, 735, kNone, false},
     {"imgGreatest", K::Image, "frmAnimate", 240, 2040, 855, 735, kNone, true},
     {"Label2", K::Label, "frmAnimate", 1320, 1320, 2160, 195, 2, true, "< click to turn animation on/off",
-     {}, vbButtonText, vbButtonFace, vbLeftJustify, kAuto},
+     {}, kAuto},
     {"imgFace", K::Image, "frmAnimate", 240, 1080, 720, 720, kNone, true},
     {"Label1", K::Label, "frmAnimate", 1320, 600, 2025, 195, 1, true, "< click to turn flashing on/off",
-     {}, vbButtonText, vbButtonFace, vbLeftJustify, kAuto},
+     {}, kAuto},
     {"imgGreatestQuestion", K::Image, "frmAnimate", 1920, 1680, 855, 735, kNone, false},
     {"imgTarnley", K::Image, "frmAnimate", 2760, 1680, 870, 735, kNone, false},
     {"lblGreatest(2)", K::Label, "frmAnimate", 1320, 2040, 2175, 735, 22, false, "Tarnley Town Football "
-     "Club", {.pixels = 19, .bold = true}, vbRed, vbWhite, vbCenter, kBorder | kWrap},
+     "Club", {.pixels = 19, .bold = true}, kBorder | kWrap, vbCenter, vbRed, vbWhite},
 };
 // clang-format on
 
@@ -136,8 +126,7 @@ QString fullName(const Control& c) {
 void expectProperties(const Control& c, const Row& r) {
     if (const auto* l = dynamic_cast<const Label*>(&c)) {
         EXPECT_EQ(l->Caption.get(), r.caption);
-        EXPECT_EQ(l->ForeColor.get(), r.fore);
-        EXPECT_EQ(l->BackColor.get(), r.back);
+        EXPECT_EQ(QList({l->ForeColor.get(), l->BackColor.get()}), QList({r.fore, r.back}));
         EXPECT_EQ(l->Alignment.get(), r.align);
         EXPECT_EQ(l->AutoSize.get(), (r.look & kAuto) != 0);
         EXPECT_EQ(l->WordWrap.get(), (r.look & kWrap) != 0);
@@ -163,10 +152,8 @@ void expectProperties(const Control& c, const Row& r) {
     }
     if (r.cls == K::Label || r.cls == K::CommandButton || r.cls == K::Frame) {
         const QFont font = c.widget()->font();
-        EXPECT_EQ(font.family(), r.font.family);
-        EXPECT_EQ(font.pixelSize(), r.font.pixels);
-        EXPECT_EQ(font.bold(), r.font.bold);
-        EXPECT_EQ(font.underline(), r.font.underline);
+        EXPECT_EQ(std::tuple(font.family(), font.pixelSize(), font.bold(), font.underline()),
+                  std::tuple(r.font.family, r.font.pixels, r.font.bold, r.font.underline));
     }
 }
 
@@ -186,15 +173,14 @@ void expectPlace(const Control& c, const Row& r) {
     EXPECT_EQ(c.widget()->size(), QSize(r.width / 15, r.height / 15));
 }
 
-frmAnimate& start(Harness& h, const ProgramDir& dir) {
-    h.runtime().setAppPath(dir.path());
-    return static_cast<frmAnimate&>(startProject(h.runtime(), kinemora::project()));
-}
-
-TEST(MainWindowLayout, EveryControlInPlaceAndStackedAsListed) {
+struct MainWindowLayout : ::testing::Test {
     ProgramDir dir;
     Harness h;
-    const frmAnimate& f = start(h, dir);
+    frmAnimate& f = (h.runtime().setAppPath(dir.path()),
+                     static_cast<frmAnimate&>(startProject(h.runtime(), kinemora::project())));
+};
+
+TEST_F(MainWindowLayout, EveryControlInPlaceAndStackedAsListed) {
     EXPECT_EQ(f.Caption.get(), "Kinemora");
     EXPECT_EQ(f.window()->size(), QSize(760, 363));
     EXPECT_EQ(f.window()->minimumSize(), f.window()->maximumSize());
@@ -222,24 +208,19 @@ TEST(MainWindowLayout, EveryControlInPlaceAndStackedAsListed) {
     }
 }
 
-TEST(MainWindowLayout, WrappedCaptionsAndTheLinkOverItsWord) {
-    ProgramDir dir;
-    Harness h;
-    frmAnimate& f = start(h, dir);
+TEST_F(MainWindowLayout, WrappedCaptionsAndTheLinkOverItsWord) {
     EXPECT_EQ(f.lblGreatest(0).lines(),
               QStringList({"< move mouse pointer over", "question mark to reveal the",
                            "greatest ever football team"}));
     EXPECT_EQ(f.lblGreatest(1).lines(),
               QStringList({"< OK! click to see the real", "greatest football team they",
                            "play in red and white"}));
-
     const QString firstLine = f.Label4.lines().value(0);
     ASSERT_TRUE(firstLine.contains("'link'")) << firstLine.toStdString();
     const QFontMetricsF metrics(f.Label4.widget()->font());
     const double wordX = metrics.horizontalAdvance(firstLine.left(firstLine.indexOf("link")));
     const double linkX = f.Label4.Left / 15 + 1 + wordX;  // 1: Label4's border
-    EXPECT_NEAR(linkX, f.lblLink.Left / 15, 1.0)
-        << "word at " << linkX << " px, label at " << f.lblLink.Left / 15 << " px";
+    EXPECT_NEAR(linkX, f.lblLink.Left / 15, 1.0);
 }
 
 }  // namespace

@@ -1,439 +1,234 @@
-// Checks the committed picture files byte by byte where the file form matters and, through
-// Qt's image readers, pixel by pixel where the picture's content matters.
+// The committed picture files: byte by byte where the file form matters, and pixel by pixel
+// through Qt's image readers where the content matters.
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QRect>
-#include <QString>
 #include <algorithm>
-#include <array>
-#include <cctype>
-#include <cstdint>
-#include <cstdlib>
-#include <ostream>
 #include <set>
-#include <utility>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-const QString kAssetsDir = QStringLiteral(KINEMORA_ASSETS_DIR);
+constexpr QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0), kBlue = qRgb(0, 0, 255);
+constexpr QRgb kYellow = qRgb(255, 255, 0), kCyan = qRgb(0, 255, 255), kRed = qRgb(255, 0, 0);
+constexpr QRgb kGrey = qRgb(128, 128, 128), kSilver = qRgb(192, 192, 192);
+constexpr QRgb kNavy = qRgb(0, 0, 128), kMenuCorner = qRgb(164, 198, 221);
+using Colours = std::set<QRgb>;
+const Colours kFaceColours = {qRgb(191, 0, 0), kRed, kBlack, kYellow, kWhite};
+const QString kDir = QStringLiteral(KINEMORA_ASSETS_DIR "/");
 
-constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kYellow = qRgb(255, 255, 0);
-constexpr QRgb kCyan = qRgb(0, 255, 255);
-constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kDarkRed = qRgb(191, 0, 0);
-constexpr QRgb kGrey = qRgb(128, 128, 128);
-constexpr QRgb kSilver = qRgb(192, 192, 192);
-constexpr QRgb kNavy = qRgb(0, 0, 128);
-constexpr QRgb kMenuCorner = qRgb(164, 198, 221);
-
-QString assetPath(const QString& name) {
-    return kAssetsDir + '/' + name;
-}
-
-QByteArray readBytes(const QString& name) {
-    QFile file(assetPath(name));
+QByteArray bytesOf(const QString& name) {
+    QFile file(kDir + name);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
     return file.readAll();
 }
 
-uint32_t byteAt(const QByteArray& bytes, int offset) {
-    return static_cast<uint8_t>(bytes.at(offset));
-}
-uint32_t u16At(const QByteArray& bytes, int offset) {
-    return byteAt(bytes, offset) | byteAt(bytes, offset + 1) << 8;
-}
-uint32_t u32At(const QByteArray& bytes, int offset) {
-    return u16At(bytes, offset) | u16At(bytes, offset + 2) << 16;
+// The little-endian number of `size` bytes at `offset`.
+uint32_t le(const QByteArray& bytes, int offset, int size) {
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | uint8_t(bytes.at(offset + i));
+    return value;
 }
 
-QImage loadImage(const QString& name) {
-    const QImage image(assetPath(name));
-    EXPECT_FALSE(image.isNull()) << name.toStdString();
-    return image;
+using Field = std::tuple<int, int, uint32_t>;  // offset, size in bytes, value
+void expectFields(const QByteArray& bytes, std::initializer_list<Field> fields) {
+    for (const auto& [at, size, value] : fields) EXPECT_EQ(le(bytes, at, size), value) << at;
 }
 
-std::set<QRgb> coloursOf(const QImage& image) {
-    std::set<QRgb> colours;
+template <typename Visit>
+void eachPixel(const QImage& image, Visit visit) {
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x) visit(x, y, image.pixel(x, y));
     }
+}
+
+Colours coloursOf(const QImage& image) {
+    Colours colours;
+    eachPixel(image, [&](int, int, QRgb p) { colours.insert(p); });
     return colours;
 }
 
 QRect boundsOf(const QImage& image, QRgb colour) {
     QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == colour) bounds |= QRect(x, y, 1, 1);
-        }
-    }
+    eachPixel(image, [&](int x, int y, QRgb p) {
+        if (p == colour) bounds |= QRect(x, y, 1, 1);
+    });
     return bounds;
 }
 
-// --- Every bitmap file: 24-bit, bottom-up, 96 dpi, no palette. ---
-
-struct BitmapFile {
-    const char* name;
-    int width;
-    int height;
-    int fileBytes;
+// Every bitmap: 24-bit, bottom-up, 96 dpi, no palette; an empty colour set is not checked.
+struct Bitmap {
+    QString name;
+    int width, height, fileBytes;
+    Colours colours = {};
 };
 
-const BitmapFile kBitmapFiles[] = {
-    {"menu-over-0.bmp", 200, 26, 15654},
-    {"menu-over-1.bmp", 200, 26, 15654},
-    {"menu-1.bmp", 200, 26, 15654},
-    {"menu-0.bmp", 200, 26, 15654},
-    {"ball.bmp", 23, 23, 1710},
-    {"greatest-answer.bmp", 57, 49, 8482},
-    {"greatest.bmp", 57, 49, 8482},
-    {"face.bmp", 48, 48, 6966},
-    {"greatest-question.bmp", 57, 49, 8482},
-    {"tarnley.bmp", 58, 49, 8678},
-    {"faces/face 0.bmp", 48, 48, 6966},
-    {"faces/face 1.bmp", 48, 48, 6966},
-    {"faces/face 2.bmp", 48, 48, 6966},
-    {"faces/face 3.bmp", 48, 48, 6966},
-    {"faces/face 4.bmp", 48, 48, 6966},
-    {"faces/face 5.bmp", 48, 48, 6966},
-    {"faces/face 6.bmp", 48, 48, 6966},
-    {"faces/face 7.bmp", 48, 48, 6966},
-};
-
-void PrintTo(const BitmapFile& file, std::ostream* out) {
-    *out << file.name;
+std::vector<Bitmap> bitmaps() {
+    // clang-format off
+    std::vector<Bitmap> files = {
+        {"menu-over-0.bmp", 200, 26, 15654}, {"menu-over-1.bmp", 200, 26, 15654},
+        {"menu-1.bmp", 200, 26, 15654}, {"menu-0.bmp", 200, 26, 15654},
+        {"ball.bmp", 23, 23, 1710, {kCyan, kBlack, kWhite}}, {"greatest-answer.bmp", 57, 49, 8482},
+        {"greatest.bmp", 57, 49, 8482, {kBlue, kYellow}}, {"face.bmp", 48, 48, 6966, kFaceColours},
+        {"greatest-question.bmp", 57, 49, 8482, {kBlue, kYellow}}, {"tarnley.bmp", 58, 49, 8678}};
+    // clang-format on
+    for (int i = 0; i < 8; ++i)
+        files.push_back({QString("faces/face %1.bmp").arg(i), 48, 48, 6966, kFaceColours});
+    return files;
 }
 
-class BitmapFileTest : public ::testing::TestWithParam<BitmapFile> {};
-
-TEST_P(BitmapFileTest, HasTheCommonHeaders) {
-    const BitmapFile& expected = GetParam();
-    const QByteArray bytes = readBytes(expected.name);
-    ASSERT_EQ(bytes.size(), expected.fileBytes);
-    const int stride = (expected.width * 3 + 3) / 4 * 4;
-
-    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-    EXPECT_EQ(u32At(bytes, 2), static_cast<uint32_t>(expected.fileBytes));
-    EXPECT_EQ(u32At(bytes, 6), 0u);  // both reserved words
-    EXPECT_EQ(u32At(bytes, 10), 54u);
-
-    EXPECT_EQ(u32At(bytes, 14), 40u);
-    EXPECT_EQ(u32At(bytes, 18), static_cast<uint32_t>(expected.width));
-    EXPECT_EQ(u32At(bytes, 22), static_cast<uint32_t>(expected.height));  // positive: bottom-up
-    EXPECT_EQ(u16At(bytes, 26), 1u);
-    EXPECT_EQ(u16At(bytes, 28), 24u);
-    EXPECT_EQ(u32At(bytes, 30), 0u);
-    EXPECT_EQ(u32At(bytes, 34), static_cast<uint32_t>(stride * expected.height));
-    EXPECT_EQ(u32At(bytes, 38), 3780u);
-    EXPECT_EQ(u32At(bytes, 42), 3780u);
-    EXPECT_EQ(u32At(bytes, 46), 0u);
-    EXPECT_EQ(u32At(bytes, 50), 0u);
+TEST(Bitmaps, HeadersSizesAndColours) {
+    for (const Bitmap& b : bitmaps()) {
+        SCOPED_TRACE(b.name.toStdString());
+        const QByteArray bytes = bytesOf(b.name);
+        ASSERT_EQ(bytes.size(), b.fileBytes);
+        EXPECT_EQ(bytes.left(2), "BM");
+        const uint32_t size = b.fileBytes, w = b.width, h = b.height, stride = (w * 3 + 3) / 4 * 4;
+        // clang-format off
+        expectFields(bytes, {{2, 4, size}, {6, 4, 0}, {10, 4, 54}, {14, 4, 40}, {18, 4, w},
+                             {22, 4, h}, {26, 2, 1}, {28, 2, 24}, {30, 4, 0}, {34, 4, stride * h},
+                             {38, 4, 3780}, {42, 4, 3780}, {46, 4, 0}, {50, 4, 0}});
+        // clang-format on
+        const QImage image(kDir + b.name);
+        EXPECT_EQ(image.size(), QSize(b.width, b.height));
+        if (!b.colours.empty()) {
+            EXPECT_EQ(coloursOf(image), b.colours);
+        }
+    }
 }
 
-TEST_P(BitmapFileTest, LoadsAtItsOwnSize) {
-    const BitmapFile& expected = GetParam();
-    EXPECT_EQ(loadImage(expected.name).size(), QSize(expected.width, expected.height));
-}
-
-INSTANTIATE_TEST_SUITE_P(Assets, BitmapFileTest, ::testing::ValuesIn(kBitmapFiles),
-                         [](const ::testing::TestParamInfo<BitmapFile>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             }
-                             return name;
-                         });
-
-// --- Menu bars ---
-
-constexpr int kBarWidth = 200;
-constexpr int kBarHeight = 26;
-
-// The top and bottom rows lose 7 pixels at the left and 6 at the right, one fewer on each row
-// towards the middle.
+// Top and bottom rows lose 7 pixels at the left and 6 at the right, one fewer per row inwards.
 bool isMenuCorner(int x, int y) {
-    const int rowsFromEdge = std::min(y, kBarHeight - 1 - y);
-    return x < 7 - rowsFromEdge || x >= kBarWidth - std::max(0, 6 - rowsFromEdge);
+    const int fromEdge = std::min(y, 25 - y);
+    return x < 7 - fromEdge || x >= 200 - std::max(0, 6 - fromEdge);
 }
 
-QRgb negative(QRgb colour) {
-    return qRgb(255 - qRed(colour), 255 - qGreen(colour), 255 - qBlue(colour));
+QRgb negative(QRgb c) {
+    return qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c));
 }
 
-// The bar's own shade on a row, taken right of the words and clear of the corners.
-QRgb rowShade(const QImage& bar, int y) {
-    return bar.pixel(190, y);
-}
+// The lit bars' shade on some rows (right of the words, clear of the corners), with tolerance.
+// clang-format off
+const std::tuple<int, QRgb, int> kShades[] = {{0, kWhite, 0}, {1, kWhite, 0},
+    {2, qRgb(250, 252, 253), 2}, {10, qRgb(171, 209, 228), 2}, {18, qRgb(84, 161, 200), 2},
+    {25, qRgb(12, 122, 177), 0}};
+// clang-format on
 
-void expectNear(QRgb actual, QRgb expected, int tolerance) {
-    EXPECT_NEAR(qRed(actual), qRed(expected), tolerance);
-    EXPECT_NEAR(qGreen(actual), qGreen(expected), tolerance);
-    EXPECT_NEAR(qBlue(actual), qBlue(expected), tolerance);
-}
-
-TEST(MenuBarTest, CornersAreCutAtFortyFiveDegreesInTheCornerColour) {
-    for (const char* name : {"menu-over-0.bmp", "menu-over-1.bmp", "menu-0.bmp", "menu-1.bmp"}) {
-        SCOPED_TRACE(name);
-        const QImage bar = loadImage(name);
-        int corners = 0;
-        for (int y = 0; y < kBarHeight; ++y) {
-            for (int x = 0; x < kBarWidth; ++x) {
-                const bool cornerColour = bar.pixel(x, y) == kMenuCorner;
-                EXPECT_EQ(cornerColour, isMenuCorner(x, y)) << "pixel " << x << "," << y;
-                corners += cornerColour;
-            }
-        }
-        EXPECT_EQ(corners, 98);
-    }
-}
-
-TEST(MenuBarTest, LitBarsFadeEvenlyFromWhiteToBlue) {
-    for (const char* name : {"menu-over-0.bmp", "menu-over-1.bmp"}) {
-        SCOPED_TRACE(name);
-        const QImage bar = loadImage(name);
-        EXPECT_EQ(rowShade(bar, 0), kWhite);
-        EXPECT_EQ(rowShade(bar, 1), kWhite);
-        EXPECT_EQ(rowShade(bar, 25), qRgb(12, 122, 177));
-        expectNear(rowShade(bar, 2), qRgb(250, 252, 253), 2);
-        expectNear(rowShade(bar, 10), qRgb(171, 209, 228), 2);
-        expectNear(rowShade(bar, 18), qRgb(84, 161, 200), 2);
-
-        const std::array<double, 3> meanStep = {(250 - 12) / 23.0, (252 - 122) / 23.0,
-                                                (253 - 177) / 23.0};
-        for (int y = 3; y < kBarHeight; ++y) {
-            const QRgb above = rowShade(bar, y - 1);
-            const QRgb here = rowShade(bar, y);
-            EXPECT_NEAR(qRed(above) - qRed(here), meanStep[0], 1.5) << "row " << y;
-            EXPECT_NEAR(qGreen(above) - qGreen(here), meanStep[1], 1.5) << "row " << y;
-            EXPECT_NEAR(qBlue(above) - qBlue(here), meanStep[2], 1.5) << "row " << y;
-        }
-    }
-}
-
-// No anti-aliased edge may leave an in-between colour round the letters.
-TEST(MenuBarTest, LitBarsHoldOnlyTheRowShadeTheCornersAndPureBlue) {
-    for (const char* name : {"menu-over-0.bmp", "menu-over-1.bmp"}) {
-        SCOPED_TRACE(name);
-        const QImage bar = loadImage(name);
-        for (int y = 0; y < kBarHeight; ++y) {
-            for (int x = 0; x < kBarWidth; ++x) {
-                const QRgb pixel = bar.pixel(x, y);
-                EXPECT_TRUE(pixel == rowShade(bar, y) || pixel == kBlue || isMenuCorner(x, y))
-                    << "pixel " << x << "," << y;
-            }
-        }
-    }
-}
-
-TEST(MenuBarTest, WordsStartAtColumnFifteenOnRowsSevenToNineteen) {
-    struct Words {
-        const char* name;
-        int lastColumn;
-    };
-    for (const Words& words : {Words{"menu-over-0.bmp", 144}, Words{"menu-over-1.bmp", 98}}) {
-        SCOPED_TRACE(words.name);
-        const QRect ink = boundsOf(loadImage(words.name), kBlue);
-        EXPECT_EQ(ink.left(), 15);
-        EXPECT_EQ(ink.top(), 7);
-        EXPECT_EQ(ink.bottom(), 19);
-        EXPECT_NEAR(ink.right(), words.lastColumn, 3);
-    }
-}
-
-TEST(MenuBarTest, PlainBarsAreNegativesOfLitBarsExceptTheCorners) {
-    for (const auto& [lit, plain] :
-         {std::pair{"menu-over-0.bmp", "menu-0.bmp"}, std::pair{"menu-over-1.bmp", "menu-1.bmp"}}) {
+// Lit bars fade evenly from white to blue and hold only the row's shade, the corners and pure
+// blue words (no anti-aliased edges); plain bars are their exact negatives except the corners.
+TEST(MenuBars, CornersGradientWordsAndNegatives) {
+    for (const auto& [lit, plain, wordsEnd] : {std::tuple{"menu-over-0.bmp", "menu-0.bmp", 144},
+                                               std::tuple{"menu-over-1.bmp", "menu-1.bmp", 98}}) {
         SCOPED_TRACE(plain);
-        const QImage litBar = loadImage(lit);
-        const QImage plainBar = loadImage(plain);
-        for (int y = 0; y < kBarHeight; ++y) {
-            for (int x = 0; x < kBarWidth; ++x) {
-                const QRgb expected =
-                    isMenuCorner(x, y) ? kMenuCorner : negative(litBar.pixel(x, y));
-                EXPECT_EQ(plainBar.pixel(x, y), expected) << "pixel " << x << "," << y;
-            }
+        const QImage litBar(kDir + lit), plainBar(kDir + plain);
+        const auto shade = [&](int y) { return litBar.pixel(190, y); };
+        int litCorners = 0, plainCorners = 0;
+        eachPixel(litBar, [&](int x, int y, QRgb p) {
+            const bool corner = isMenuCorner(x, y);
+            EXPECT_EQ(p == kMenuCorner, corner) << x << "," << y;
+            EXPECT_TRUE(p == shade(y) || p == kBlue || corner) << x << "," << y;
+            EXPECT_EQ(plainBar.pixel(x, y), corner ? kMenuCorner : negative(p)) << x << "," << y;
+            litCorners += p == kMenuCorner;
+            plainCorners += plainBar.pixel(x, y) == kMenuCorner;
+        });
+        EXPECT_EQ(litCorners, 98);
+        EXPECT_EQ(plainCorners, 98);
+        const QRect ink = boundsOf(litBar, kBlue);
+        EXPECT_EQ(QList({ink.left(), ink.top(), ink.bottom()}), QList({15, 7, 19}));
+        EXPECT_NEAR(ink.right(), wordsEnd, 3);
+        for (const auto& [y, c, tolerance] : kShades) {
+            EXPECT_NEAR(qRed(shade(y)), qRed(c), tolerance) << y;
+            EXPECT_NEAR(qGreen(shade(y)), qGreen(c), tolerance) << y;
+            EXPECT_NEAR(qBlue(shade(y)), qBlue(c), tolerance) << y;
+        }
+        for (int y = 3; y < 26; ++y) {
+            EXPECT_NEAR(qRed(shade(y - 1)) - qRed(shade(y)), (250 - 12) / 23.0, 1.5) << y;
+            EXPECT_NEAR(qGreen(shade(y - 1)) - qGreen(shade(y)), (252 - 122) / 23.0, 1.5) << y;
+            EXPECT_NEAR(qBlue(shade(y - 1)) - qBlue(shade(y)), (253 - 177) / 23.0, 1.5) << y;
         }
     }
 }
 
-// --- Ball, question mark, face ---
-
-TEST(PictureContentTest, BallIsCyanWithBlackSeamsOnWhite) {
-    const QImage ball = loadImage("ball.bmp");
-    EXPECT_EQ(coloursOf(ball), (std::set<QRgb>{kCyan, kBlack, kWhite}));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(22, 0), QPoint(0, 22), QPoint(22, 22)}) {
-        EXPECT_EQ(ball.pixel(corner), kWhite);
-    }
+TEST(Pictures, BallQuestionMarkAndFaceFrames) {
+    const QImage ball(kDir + "ball.bmp");
+    EXPECT_EQ(QList({ball.pixel(0, 0), ball.pixel(22, 0), ball.pixel(0, 22), ball.pixel(22, 22)}),
+              QList<QRgb>(4, kWhite));
     EXPECT_EQ(boundsOf(ball, kBlack), QRect(0, 0, 23, 23));  // the outline touches every side
-}
-
-TEST(PictureContentTest, QuestionMarkIsYellowOnBlueInItsBox) {
-    const QImage question = loadImage("greatest.bmp");
-    EXPECT_EQ(coloursOf(question), (std::set<QRgb>{kBlue, kYellow}));
+    const QImage question(kDir + "greatest.bmp");
     EXPECT_EQ(boundsOf(question, kYellow), QRect(QPoint(20, 12), QPoint(37, 36)));
-
     // The dot: five rows of five pixels, two clear rows above it.
-    const QImage belowStem = question.copy(0, 30, question.width(), 7);
-    EXPECT_EQ(boundsOf(belowStem, kYellow).height(), 5);
-    EXPECT_EQ(boundsOf(belowStem, kYellow).width(), 5);
-    EXPECT_EQ(boundsOf(belowStem, kYellow).top(), 2);
+    const QRect dot = boundsOf(question.copy(0, 30, 57, 7), kYellow);
+    EXPECT_EQ(QList({dot.width(), dot.height(), dot.top()}), QList({5, 5, 2}));
+    EXPECT_EQ(bytesOf("greatest.bmp"), bytesOf("greatest-question.bmp"));
+    EXPECT_EQ(bytesOf("faces/face 0.bmp"), bytesOf("face.bmp"));
+    const auto face = [](int i) { return bytesOf(QStringLiteral("faces/face %1.bmp").arg(i % 8)); };
+    // Every frame moves, the last one back to the first.
+    for (int i = 0; i < 8; ++i) EXPECT_NE(face(i), face(i + 1)) << i;
 }
 
-TEST(PictureContentTest, BothQuestionPicturesAreIdentical) {
-    EXPECT_EQ(readBytes("greatest.bmp"), readBytes("greatest-question.bmp"));
-}
-
-TEST(PictureContentTest, FacesUseOnlyTheFiveFaceColours) {
-    const std::set<QRgb> faceColours = {kDarkRed, kRed, kBlack, kYellow, kWhite};
-    EXPECT_EQ(coloursOf(loadImage("face.bmp")), faceColours);
-    for (int frame = 0; frame < 8; ++frame) {
-        const QString name = QStringLiteral("faces/face %1.bmp").arg(frame);
-        EXPECT_EQ(coloursOf(loadImage(name)), faceColours) << name.toStdString();
-    }
-}
-
-TEST(PictureContentTest, FaceAnimationStartsFromTheStillFaceAndMovesEveryFrame) {
-    EXPECT_EQ(readBytes("faces/face 0.bmp"), readBytes("face.bmp"));
-    for (int frame = 0; frame < 8; ++frame) {
-        const QString name = QStringLiteral("faces/face %1.bmp").arg(frame);
-        const QString next = QStringLiteral("faces/face %1.bmp").arg((frame + 1) % 8);
-        EXPECT_NE(readBytes(name), readBytes(next)) << name.toStdString();
-    }
-}
-
-// --- Hand cursor ---
-
-TEST(HandCursorTest, HeadersDescribeOne32By32CursorWithItsHotSpot) {
-    const QByteArray bytes = readBytes("hand.cur");
+TEST(HandCursor, HeaderPaletteMaskAndHotSpot) {
+    const QByteArray bytes = bytesOf("hand.cur");
     ASSERT_EQ(bytes.size(), 766);
-    EXPECT_EQ(u16At(bytes, 0), 0u);
-    EXPECT_EQ(u16At(bytes, 2), 2u);  // cursor
-    EXPECT_EQ(u16At(bytes, 4), 1u);
+    // One 32x32 cursor, hot spot 12,1; 4-bit colour image plus mask (height 64), no compression.
+    expectFields(bytes,
+                 {{0, 2, 0},   {2, 2, 2},  {4, 2, 1},    {6, 1, 32},  {7, 1, 32},   {8, 2, 0},
+                  {10, 2, 12}, {12, 2, 1}, {14, 4, 744}, {18, 4, 22}, {22, 4, 40},  {26, 4, 32},
+                  {30, 4, 64}, {34, 2, 1}, {36, 2, 4},   {38, 4, 0},  {42, 4, 640}, {46, 4, 0},
+                  {50, 4, 0},  {54, 4, 0}, {58, 4, 0}});
+    const uint32_t standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                   0x008080, 0x808080, 0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                   0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(le(bytes, 62 + 4 * i, 4), standard[i]) << "entry " << i;
 
-    EXPECT_EQ(byteAt(bytes, 6), 32u);
-    EXPECT_EQ(byteAt(bytes, 7), 32u);
-    EXPECT_EQ(byteAt(bytes, 8), 0u);
-    EXPECT_EQ(byteAt(bytes, 9), 0u);
-    EXPECT_EQ(u16At(bytes, 10), 12u);  // hot spot x
-    EXPECT_EQ(u16At(bytes, 12), 1u);   // hot spot y
-    EXPECT_EQ(u32At(bytes, 14), 744u);
-    EXPECT_EQ(u32At(bytes, 18), 22u);
-
-    EXPECT_EQ(u32At(bytes, 22), 40u);
-    EXPECT_EQ(u32At(bytes, 26), 32u);
-    EXPECT_EQ(u32At(bytes, 30), 64u);  // colour image and mask
-    EXPECT_EQ(u16At(bytes, 34), 1u);
-    EXPECT_EQ(u16At(bytes, 36), 4u);
-    EXPECT_EQ(u32At(bytes, 38), 0u);
-    EXPECT_EQ(u32At(bytes, 42), 640u);
-    for (int offset = 46; offset < 62; offset += 4) EXPECT_EQ(u32At(bytes, offset), 0u);
-}
-
-TEST(HandCursorTest, PaletteIsTheStandardSixteenColours) {
-    const std::array<QRgb, 16> standard = {kBlack,
-                                           qRgb(128, 0, 0),
-                                           qRgb(0, 128, 0),
-                                           qRgb(128, 128, 0),
-                                           kNavy,
-                                           qRgb(128, 0, 128),
-                                           qRgb(0, 128, 128),
-                                           kGrey,
-                                           kSilver,
-                                           kRed,
-                                           qRgb(0, 255, 0),
-                                           kYellow,
-                                           kBlue,
-                                           qRgb(255, 0, 255),
-                                           kCyan,
-                                           kWhite};
-    const QByteArray bytes = readBytes("hand.cur");
-    for (int i = 0; i < 16; ++i) {
-        const int quad = 62 + 4 * i;
-        EXPECT_EQ(qRgb(byteAt(bytes, quad + 2), byteAt(bytes, quad + 1), byteAt(bytes, quad)),
-                  standard[i])
-            << "entry " << i;
-        EXPECT_EQ(byteAt(bytes, quad + 3), 0u);
-    }
-}
-
-// A masked pixel with any colour but black would invert the screen beneath it.
-TEST(HandCursorTest, MaskedPixelsAreBlack) {
-    constexpr int kColourRows = 126;  // after headers and palette
-    constexpr int kMaskRows = kColourRows + 512;
-    const QByteArray bytes = readBytes("hand.cur");
+    // A masked pixel of any colour but black would invert the screen beneath it.
+    constexpr int kColourRows = 126, kMaskRows = kColourRows + 512;
     int masked = 0;
     for (int row = 0; row < 32; ++row) {
         for (int x = 0; x < 32; ++x) {
-            const bool transparent = byteAt(bytes, kMaskRows + row * 4 + x / 8) >> (7 - x % 8) & 1;
-            const uint32_t colourPair = byteAt(bytes, kColourRows + row * 16 + x / 2);
-            const uint32_t colour = x % 2 == 0 ? colourPair >> 4 : colourPair & 0x0F;
-            if (transparent) {
-                EXPECT_EQ(colour, 0u) << "pixel " << x << " of stored row " << row;
-            }
-            masked += transparent;
+            const bool clear = le(bytes, kMaskRows + row * 4 + x / 8, 1) >> (7 - x % 8) & 1;
+            const uint32_t pair = le(bytes, kColourRows + row * 16 + x / 2, 1);
+            EXPECT_EQ(clear ? (x % 2 ? pair & 0x0F : pair >> 4) : 0u, 0u) << x << " row " << row;
+            masked += clear;
         }
     }
     EXPECT_GT(masked, 0);
     EXPECT_LT(masked, 32 * 32);
-}
 
-TEST(HandCursorTest, HandFillsItsBoxAroundTheFingerTip) {
-    const QImage cursor = loadImage("hand.cur").convertToFormat(QImage::Format_ARGB32);
+    const QImage cursor = QImage(kDir + "hand.cur").convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(cursor.size(), QSize(32, 32));
     QRect hand;
-    std::set<QRgb> colours;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            if (qAlpha(cursor.pixel(x, y)) == 0) continue;
-            hand |= QRect(x, y, 1, 1);
-            colours.insert(cursor.pixel(x, y));
-        }
-    }
+    Colours colours;
+    eachPixel(cursor, [&](int x, int y, QRgb p) {
+        if (qAlpha(p) == 0) return;
+        hand |= QRect(x, y, 1, 1);
+        colours.insert(p);
+    });
     EXPECT_EQ(hand, QRect(QPoint(5, 1), QPoint(23, 29)));
-    EXPECT_EQ(qAlpha(cursor.pixel(12, 1)), 255);
-    EXPECT_EQ(colours, (std::set<QRgb>{kWhite, kGrey, kSilver, kBlack, kNavy, kBlue}));
+    EXPECT_EQ(qAlpha(cursor.pixel(12, 1)), 255);  // the finger tip at the hot spot
+    EXPECT_EQ(colours, (Colours{kWhite, kGrey, kSilver, kBlack, kNavy, kBlue}));
     EXPECT_EQ(cursor.pixel(12, 26), kBlue);  // the cuff's highlight
 }
 
-// --- Program icon ---
-
-TEST(ProgramIconTest, HoldsA32And16PixelImageThatQtReads) {
-    const QByteArray bytes = readBytes("kinemora.ico");
+TEST(ProgramIcon, HoldsA32And16PixelImageThatQtReads) {
+    const QByteArray bytes = bytesOf("kinemora.ico");
     ASSERT_GE(bytes.size(), 38);
-    EXPECT_EQ(u16At(bytes, 0), 0u);
-    EXPECT_EQ(u16At(bytes, 2), 1u);  // icon
-    ASSERT_EQ(u16At(bytes, 4), 2u);
-    const std::array<int, 2> sizes = {32, 16};
-    for (int i = 0; i < 2; ++i) {
-        const int entry = 6 + 16 * i;
-        EXPECT_EQ(byteAt(bytes, entry), static_cast<uint32_t>(sizes[i]));
-        EXPECT_EQ(byteAt(bytes, entry + 1), static_cast<uint32_t>(sizes[i]));
-        EXPECT_LE(u32At(bytes, entry + 12) + u32At(bytes, entry + 8),
-                  static_cast<uint32_t>(bytes.size()));
-    }
-
-    QImageReader reader(assetPath("kinemora.ico"));
+    expectFields(
+        bytes, {{0, 2, 0}, {2, 2, 1}, {4, 2, 2}, {6, 1, 32}, {7, 1, 32}, {22, 1, 16}, {23, 1, 16}});
+    for (const int entry : {6, 22})
+        EXPECT_LE(le(bytes, entry + 12, 4) + le(bytes, entry + 8, 4), uint32_t(bytes.size()));
+    QImageReader reader(kDir + "kinemora.ico");
     ASSERT_EQ(reader.imageCount(), 2);
-    for (int i = 0; i < 2; ++i) {
-        if (i > 0) {
-            ASSERT_TRUE(reader.jumpToNextImage());
-        }
+    for (const int size : {32, 16}) {
+        ASSERT_TRUE(size == 32 || reader.jumpToNextImage());
         const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.size(), QSize(sizes[i], sizes[i]));
-        const std::set<QRgb> colours = coloursOf(image);
-        for (QRgb colour : {kWhite, kCyan, kBlack, kGrey}) {
-            EXPECT_TRUE(colours.contains(colour))
-                << "image " << i << " lacks #" << std::hex << colour;
-        }
-        EXPECT_EQ(qAlpha(image.pixel(sizes[i] - 1, 0)), 0);  // transparent around the window
+        ASSERT_EQ(image.size(), QSize(size, size));
+        const Colours colours = coloursOf(image);
+        for (QRgb c : {kWhite, kCyan, kBlack, kGrey}) EXPECT_TRUE(colours.contains(c)) << size;
+        EXPECT_EQ(qAlpha(image.pixel(size - 1, 0)), 0);  // transparent around the window
     }
 }
 

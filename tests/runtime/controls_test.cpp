@@ -8,13 +8,10 @@
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
-#include <ostream>
-#include <vector>
 
 #include "platform/forms.h"
 #include "support/harness.h"
 
-// Readable failure messages for captions and event logs.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << text.toStdString();
 }
@@ -55,7 +52,6 @@ constexpr ControlDesc kControls[] = {
 };
 // clang-format on
 constexpr FormDesc kForm{"frmTest", "Test", px(400), px(300), kControls};
-
 }  // namespace layout
 
 // Every control but lblQuiet, and the form itself, logs each event it raises as "name.Event".
@@ -72,38 +68,37 @@ class frmTest final : public Form {
   private:
     void logEvents(ControlEvents& source, const QString& name) {
         const std::pair<Event ControlEvents::*, const char*> events[] = {
-            {&ControlEvents::Click, "Click"},
-            {&ControlEvents::MouseDown, "MouseDown"},
-            {&ControlEvents::MouseMove, "MouseMove"},
-            {&ControlEvents::MouseUp, "MouseUp"}};
-        for (const auto& [event, kind] : events) {
-            const QString entry = name + QLatin1Char('.') + QLatin1String(kind);
-            (source.*event).bind(entry, [this, entry](const EventArgs& args) {
+            {&ControlEvents::Click, ".Click"},
+            {&ControlEvents::MouseDown, ".MouseDown"},
+            {&ControlEvents::MouseMove, ".MouseMove"},
+            {&ControlEvents::MouseUp, ".MouseUp"}};
+        for (const auto& [event, kind] : events)
+            (source.*event).bind(name + kind, [this, entry = name + kind](const EventArgs& args) {
                 log << entry;
                 lastArgs = args;
             });
-        }
     }
 };
 
 class ControlsTest : public ::testing::Test {
   protected:
-    frmTest& shown() {
-        auto& form = h.runtime().form<frmTest>();
-        form.Show();
+    ControlsTest() {
+        f.Show();
         h.settle();
-        return form;
     }
     Control& c(const char* name) { return f.control<Control>(name); }
-    // The events raised by moving the pointer to `at`.
-    QStringList moveTo(QPoint at) {
+    // The events raised by `act`.
+    QStringList logOf(const std::function<void()>& act) {
         f.log.clear();
-        h.moveTo(f, at);
+        act();
         return f.log;
+    }
+    QStringList moveTo(QPoint at) {
+        return logOf([&] { h.moveTo(f, at); });
     }
 
     Harness h;
-    frmTest& f = shown();
+    frmTest& f = h.runtime().form<frmTest>();
 };
 
 TEST_F(ControlsTest, MovesGoToTheTopmostVisibleControlThatTakesMouseEvents) {
@@ -111,94 +106,76 @@ TEST_F(ControlsTest, MovesGoToTheTopmostVisibleControlThatTakesMouseEvents) {
         return Harness::pointIn(c(name), {x, y});
     };
     const auto mid = [&](const char* name) { return Harness::centreOf(c(name)); };
-    const struct {
-        const char* what;
-        QPoint at;
-        QStringList expected;
-    } moves[] = {
-        {"label listed first over picture box", at("picBox", 30, 10), {"lblOver.MouseMove"}},
-        {"image listed first over button", at("cmdUnder", 10, 10), {"imgOver.MouseMove"}},
-        {"shape over button", at("cmdUnder", 90, 10), {"cmdUnder.MouseMove"}},
-        {"picture box surface", at("picBox", 100, 100), {"picBox.MouseMove"}},
-        {"label in picture box", mid("lblChild"), {"lblChild.MouseMove"}},
-        {"label without handlers", mid("lblQuiet"), {}},
-        {"hidden label", mid("lblHidden"), {"Form.MouseMove"}},
-        {"disabled label", mid("lblOff"), {"Form.MouseMove"}},
-        {"frame surface", at("fraGroup", 120, 90), {"fraGroup.MouseMove"}},
-        {"label in frame", mid("lblInFrame"), {"lblInFrame.MouseMove"}},
-        {"hidden button in frame", at("fraGroup", 100, 35), {"fraGroup.MouseMove"}},
-        {"disabled button in frame", at("fraGroup", 100, 65), {"fraGroup.MouseMove"}},
-        {"text box", mid("txtBox"), {"txtBox.MouseMove"}},
-        {"form surface", QPoint(390, 190), {"Form.MouseMove"}},
+    const std::pair<QPoint, QStringList> moves[] = {
+        {at("picBox", 30, 10), {"lblOver.MouseMove"}},     // listed first, over a picture box
+        {at("cmdUnder", 10, 10), {"imgOver.MouseMove"}},   // image listed first, over a button
+        {at("cmdUnder", 90, 10), {"cmdUnder.MouseMove"}},  // a shape takes none
+        {at("picBox", 100, 100), {"picBox.MouseMove"}},
+        {mid("lblChild"), {"lblChild.MouseMove"}},
+        {mid("lblQuiet"), {}},  // no handlers, yet it takes the move
+        {mid("lblHidden"), {"Form.MouseMove"}},
+        {mid("lblOff"), {"Form.MouseMove"}},
+        {at("fraGroup", 120, 90), {"fraGroup.MouseMove"}},
+        {mid("lblInFrame"), {"lblInFrame.MouseMove"}},
+        {at("fraGroup", 100, 35), {"fraGroup.MouseMove"}},  // hidden button
+        {at("fraGroup", 100, 65), {"fraGroup.MouseMove"}},  // disabled button
+        {mid("txtBox"), {"txtBox.MouseMove"}},
+        {QPoint(390, 190), {"Form.MouseMove"}},
     };
-    for (const auto& move : moves) EXPECT_EQ(moveTo(move.at), move.expected) << move.what;
+    int row = 0;
+    for (const auto& [point, expected] : moves) EXPECT_EQ(moveTo(point), expected) << row++;
 }
 
 TEST_F(ControlsTest, PressedControlKeepsTheMovesAndClickNeedsPressAndReleaseOnIt) {
     const QPoint onChild = Harness::pointIn(c("lblChild"), {4, 6}), onForm(390, 190);
+    const QPoint onButton = Harness::pointIn(c("cmdUnder"), {50, 30});
     h.press(f, onChild);
-    EXPECT_EQ(f.lastArgs.Button, 1);
-    EXPECT_EQ(f.lastArgs.X, 60.0f);
-    EXPECT_EQ(f.lastArgs.Y, 90.0f);
+    EXPECT_EQ(std::tuple(f.lastArgs.Button, f.lastArgs.X, f.lastArgs.Y), std::tuple(1, 60, 90));
     EXPECT_EQ(moveTo(onForm), QStringList{"lblChild.MouseMove"});
-    f.log.clear();
-    h.release(f, onForm);
-    EXPECT_EQ(f.log, QStringList{"lblChild.MouseUp"});
+    EXPECT_EQ(logOf([&] { h.release(f, onForm); }), QStringList{"lblChild.MouseUp"});
     EXPECT_EQ(moveTo(onChild + QPoint(1, 0)), QStringList{"lblChild.MouseMove"});
     EXPECT_EQ(moveTo(onForm), QStringList{"Form.MouseMove"});
 
-    const QPoint onButton = Harness::pointIn(c("cmdUnder"), {50, 30});
-    const QStringList clicks[] = {{"lblChild.MouseDown", "lblChild.MouseUp", "lblChild.Click"},
-                                  {"cmdUnder.MouseDown", "cmdUnder.MouseUp", "cmdUnder.Click"},
-                                  {"Form.MouseDown", "Form.MouseUp", "Form.Click"}};
-    int i = 0;
-    for (const QPoint at : {onChild, onButton, onForm}) {
+    for (const auto& [at, name] :
+         {std::pair{onChild, "lblChild"}, {onButton, "cmdUnder"}, {onForm, "Form"}}) {
         h.moveTo(f, at);
-        f.log.clear();
-        h.press(f, at);
-        h.release(f, at);
-        EXPECT_EQ(f.log, clicks[i++]);
+        const QString n = QLatin1String(name);
+        EXPECT_EQ(logOf([&] { h.click(f, at); }),
+                  (QStringList{n + ".MouseDown", n + ".MouseUp", n + ".Click"}));
     }
     h.moveTo(f, onButton);
-    f.log.clear();
-    h.press(f, onButton);
-    h.moveTo(f, onForm);
-    h.release(f, onForm);
-    EXPECT_EQ(f.log, (QStringList{"cmdUnder.MouseDown", "cmdUnder.MouseMove", "cmdUnder.MouseUp"}));
+    EXPECT_EQ(logOf([&] {
+                  h.press(f, onButton);
+                  h.moveTo(f, onForm);
+                  h.release(f, onForm);
+              }),
+              (QStringList{"cmdUnder.MouseDown", "cmdUnder.MouseMove", "cmdUnder.MouseUp"}));
 }
 
-TEST_F(ControlsTest, SettingAPropertyToItsValueRepaintsNothing) {
-    h.settle();
+TEST_F(ControlsTest, SettingAPropertyToItsValueRepaintsNothingAndTwipsAreKeptExactly) {
     const quint64 before = h.runtime().repaints();
     auto& label = f.control<Label>("lblOver");
     label.Caption = label.Caption;
     label.Left = label.Left.get();
     label.Visible = true;
-    label.BackColor = label.BackColor;
     f.control<Label>("lblHidden").Visible = false;
     f.control<CommandButton>("cmdUnder").BackColor = vbButtonFace;
     f.control<PictureBox>("picBox").BackColor = vbButtonFace;
     f.control<Image>("imgOver").Picture = Picture();
-    f.control<Control>("cmdOff").Enabled = false;
+    c("cmdOff").Enabled = false;
     f.BackColor = vbButtonFace;
     for (int i = 0; i < 10; ++i) moveTo(QPoint(380 - i, 190));  // form surface only
     h.settle();
     EXPECT_EQ(h.runtime().repaints(), before);
-
     label.Caption = QStringLiteral("changed");
     h.settle();
     EXPECT_GT(label.repaints(), 0u);
-    EXPECT_GT(h.runtime().repaints(), before);
-}
 
-TEST_F(ControlsTest, TwipsAreKeptExactlyAsWritten) {
-    auto& label = f.control<Label>("lblOver");
     label.Left = 11280;
     for (int step = 0; step < 112; ++step) label.Left = label.Left - 100;
-    EXPECT_EQ(label.Left.get(), 80.0f);
-    EXPECT_EQ(label.widget()->x(), 5);
     label.Top = 7;
     label.Width = 1000.5f;
+    EXPECT_EQ(label.Left.get(), 80.0f);
     EXPECT_EQ(label.Top.get(), 7.0f);
     EXPECT_EQ(label.Width.get(), 1000.5f);
     EXPECT_EQ(label.widget()->geometry(), QRect(5, 0, 67, 30));  // 80..1080.5, 7..457 twips
@@ -218,31 +195,24 @@ TEST_F(ControlsTest, LabelsWrapAtBlanksAndAutoSizeToTheirCaption) {
         label.Caption = QString::fromLatin1(caption);
         EXPECT_EQ(label.lines(), lines) << caption;
     }
-
     auto& sized = f.control<Label>("lblAuto");
     sized.Caption = QStringLiteral("A longer caption than before");
     const double width = std::ceil(metrics.horizontalAdvance(sized.Caption.get()));
     EXPECT_EQ(sized.Width.get(), static_cast<Single>(width * 15));
-    EXPECT_EQ(sized.widget()->width(), static_cast<int>(width));
-    EXPECT_EQ(sized.Left.get(), px(100));
-    EXPECT_EQ(sized.Top.get(), px(250));
+    EXPECT_EQ(QPointF(sized.Left.get(), sized.Top.get()), QPointF(px(100), px(250)));
     EXPECT_EQ(sized.lines(), QStringList{sized.Caption.get()});
 }
 
 TEST_F(ControlsTest, TabFollowsTabIndexSkippingHiddenAndDisabledAndKeysClickButtons) {
     QWindow* window = f.window()->windowHandle();
-    const auto focused = [&] { return f.window()->focusWidget(); };
-    EXPECT_EQ(focused(), c("txtBox").widget());  // lowest TabIndex that can take the focus
-    QTest::keyClick(window, Qt::Key_Tab);
-    EXPECT_EQ(focused(), c("cmdUnder").widget());  // skips disabled cmdOff
-    QTest::keyClick(window, Qt::Key_Tab);
-    EXPECT_EQ(focused(), c("txtBox").widget());
-
-    QTest::keyClick(window, Qt::Key_Tab);
+    // Focus starts on the lowest TabIndex; Tab skips disabled cmdOff and hidden cmdHidden.
+    for (const char* next : {"txtBox", "cmdUnder", "txtBox"}) {
+        EXPECT_EQ(f.window()->focusWidget(), c(next).widget()) << next;
+        QTest::keyClick(window, Qt::Key_Tab);
+    }
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         f.log.clear();
         QTest::keyClick(window, key);
-        h.settle();
         EXPECT_EQ(f.log, QStringList{"cmdUnder.Click"}) << key;
     }
 }
