@@ -18,14 +18,7 @@ namespace {
 
 using namespace forms;
 
-int errorOf(const std::function<void()>& code) {
-    try {
-        code();
-    } catch (const RuntimeError& error) {
-        return error.number;
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 // A 40 x 30 picture in `format`; a bitmap's header may claim another size than its pixels have.
 QByteArray encoded(const char* format, qint32 claimedWidth = 0, qint32 claimedHeight = 0) {

@@ -5,20 +5,13 @@
 #include <functional>
 
 #include "platform/forms.h"
+#include "support/harness.h"
 
 namespace {
 
 using namespace forms;
 
-// The run-time error number a piece of code raises, or 0 if it raises none.
-int errorOf(const std::function<void()>& code) {
-    try {
-        code();
-    } catch (const RuntimeError& error) {
-        return error.number;
-    }
-    return 0;
-}
+using testing_support::errorOf;
 
 TEST(IntegerTest, EveryOperationTrapsOverflowJustPastTheEdgesOfTheRange) {
     const Integer one = 1, max = 32767, min = -32768;

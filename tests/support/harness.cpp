@@ -101,6 +101,15 @@ void ProgramDir::write(const QString& name, const QByteArray& bytes) const {
     file.write(bytes);
 }
 
+int errorOf(const std::function<void()>& code) {
+    try {
+        code();
+    } catch (const forms::RuntimeError& error) {
+        return error.number;
+    }
+    return 0;
+}
+
 void ProgramDir::remove(const QString& name) const {
     QFile::remove(dir_.filePath(name));
 }

@@ -66,6 +66,9 @@ class Harness {
     std::function<void()> whileOpen_;
 };
 
+// The run-time error number a piece of code raises, or 0 if it raises none.
+int errorOf(const std::function<void()>& code);
+
 // A program directory of its own for one test: code.txt and the face frames copied from the
 // build, which the test may change or remove.
 class ProgramDir {
