@@ -14,7 +14,9 @@ for target in picture text; do
   fuzzer="build-fuzz/tests/fuzz/${target}_fuzz"
   mkdir -p "$work/$target"
   echo "== $target: replaying seeds and regressions"
-  find "tests/fuzz/corpus/$target" "tests/fuzz/regressions/$target" -type f -print0 |
+  inputs=("tests/fuzz/corpus/$target")
+  [ -d "tests/fuzz/regressions/$target" ] && inputs+=("tests/fuzz/regressions/$target")
+  find "${inputs[@]}" -type f -print0 |
     xargs -0 "$fuzzer" -rss_limit_mb=2048 >"$work/$target.replay.log" 2>&1 ||
     { tail -40 "$work/$target.replay.log"; exit 1; }
   echo "== $target: fuzzing for ${seconds}s"
