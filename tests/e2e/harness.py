@@ -129,6 +129,14 @@ class Program:
         finally:
             connection.close()
 
+    def pixels(self, box):
+        """The colours of a client rectangle from one screenshot, keyed by client point."""
+        x0, y0, x1, y1 = box
+        left, top, _, _ = self.geometry(self.window)
+        screen = self.screen()
+        return {(x, y): screen.pixel(left + x, top + y)
+                for y in range(y0, y1) for x in range(x0, x1)}
+
     def save_screenshot(self, path: str, window_only=True):
         left, top, width, height = self.geometry(self.window)
         crop = ["-crop", f"{width}x{height}+{left}+{top}", "+repage"] if window_only else []

@@ -67,11 +67,7 @@ class NothingWritten(unittest.TestCase):
 
     # --- reading the screen -------------------------------------------------------------------
     def pixels(self, box):
-        x0, y0, x1, y1 = box
-        left, top, _, _ = self.program.geometry(self.program.window)
-        screen = self.program.screen()
-        return {(x, y): screen.pixel(left + x, top + y)
-                for y in range(y0, y1) for x in range(x0, x1)}
+        return self.program.pixels(box)
 
     def colour_is(self, point, colour, what, tolerance=40):
         wait_for(lambda: near(self.program.colour_now(*point), colour, tolerance), 5, what)

@@ -23,12 +23,7 @@ NEUTRAL = (700, 350)  # bare window surface, away from every effect
 
 class TimerEffects(ProgramTest):
     def pixels(self, box):
-        """The colours of a client rectangle from one screenshot, keyed by client point."""
-        x0, y0, x1, y1 = box
-        left, top, _, _ = self.program.geometry(self.program.window)
-        screen = self.program.screen()
-        return {(x, y): screen.pixel(left + x, top + y)
-                for y in range(y0, y1) for x in range(x0, x1)}
+        return self.program.pixels(box)
 
     def click(self, point):
         self.program.click(*point)
