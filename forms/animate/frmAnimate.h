@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/animate_module.h"
+#include "forms/animate/animate_module.h"
 
 namespace kinemora {
 
@@ -43,7 +43,7 @@ class frmAnimate final : public Form, public AnimateModule {
     Image& imgTarnley = control<Image>("imgTarnley");
 
   private:
-    // Start-up and shutdown (app/startup.cpp, forms/code/load_project_code.cpp)
+    // Start-up and shutdown (startup.cpp, forms/code/load_project_code.cpp)
     void Form_Load();
     void Form_Unload(Integer& Cancel);
     void LoadProjectCode();

@@ -3,6 +3,9 @@
 
 namespace kinemora {
 
+// Start-up fills the hidden code viewer, paints the flasher blue and sets the ball's speed
+// before the window shows; closing the window ends the program.
+
 void frmAnimate::Form_Load() {
     strAppPath = App.Path();
     forms::Load<frmCode>();
