@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/form.h"
+#include "platform/window_hints.h"
 
 namespace forms {
 
@@ -37,6 +38,11 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     form_.closeRequested(event);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    offerNoResizing(this);
 }
 
 }  // namespace forms

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kinemora needs to build, run and test, if any are missing.
+# Installs the Debian packages Kinemora needs to build, run and test, if any are missing. The
+# program's own fonts are in the source tree; the two font packages are what tools/picgen draws
+# the pictures' words with.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libgtest-dev
-  fonts-liberation fonts-dejavu-core fonts-comic-neue
+  qt6-base-dev libgl-dev libxcb1-dev libgtest-dev
+  fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
 )
 

@@ -5,6 +5,7 @@ import unittest
 from harness import ProgramTest, near, wait_for
 
 BLUE = (0, 0, 255)
+MOTIF_RESIZE, MOTIF_MAXIMISE, MOTIF_RESIZE_HANDLES = 1 << 1, 1 << 4, 1 << 2
 
 
 class StartAndClose(ProgramTest):
@@ -13,8 +14,23 @@ class StartAndClose(ProgramTest):
         self.assertEqual((width, height), (760, 363))
         # The flasher's face (120, 480 twips: pixels 8..81 x 32..57) is painted blue at start.
         wait_for(lambda: near(self.program.pixel(20, 36), BLUE), 5, "a blue flasher")
+        # A fixed-size window offers the window manager neither resizing nor maximising.
+        flags, functions, decorations = self.motif_hints(self.program.window)[:3]
+        self.assertEqual(flags & 3, 3)
+        self.assertEqual(functions & (MOTIF_RESIZE | MOTIF_MAXIMISE), 0)
+        self.assertEqual(decorations & MOTIF_RESIZE_HANDLES, 0)
         self.program.close_window(self.program.window)
         self.assertEqual(self.program.wait_exit(), 0)
+
+    def motif_hints(self, window: int):
+        from Xlib import display as xdisplay
+        connection = xdisplay.Display(self.program.env["DISPLAY"])
+        try:
+            atom = connection.intern_atom("_MOTIF_WM_HINTS")
+            hints = connection.create_resource_object("window", window).get_full_property(atom, atom)
+            return list(hints.value) if hints else [0, 0, 0]
+        finally:
+            connection.close()
 
     def test_pictures_show_at_start(self):
         left, top, _, _ = self.origin
