@@ -51,4 +51,17 @@ TEST_F(FlashingButtonTest, FlipsWhiteThenBlueEveryIntervalAfterOneClick) {
     EXPECT_EQ(colour(), forms::vbBlue);
 }
 
+// Without code.txt start-up stops before it paints the button blue: the first tick turns the
+// design colour blue, and the flashing goes on from there.
+TEST_F(FlashingButtonTest, AFaceNeitherBlueNorWhiteTurnsBlueAtTheFirstTick) {
+    dir.remove("code.txt");
+    start();
+    EXPECT_EQ(colour(), forms::vbButtonFace);
+    click(form().cmdFlasher);
+    harness.advance(200);
+    EXPECT_EQ(colour(), forms::vbBlue);
+    harness.advance(200);
+    EXPECT_EQ(colour(), forms::vbWhite);
+}
+
 }  // namespace

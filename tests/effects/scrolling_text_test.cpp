@@ -52,6 +52,12 @@ TEST_F(ScrollingTextTest, MovingLabelStopsAtLeft80OnTick112EveryRun) {
         EXPECT_FALSE(running());
         EXPECT_EQ(enabledButtons(), kAllEnabled);
     }
+    // The moving label stays on the strip until a "Scrolling Text 2" tick hides it.
+    click(form().cmdScroll(1));
+    EXPECT_TRUE(moving.Visible);
+    scrollTicks();
+    EXPECT_FALSE(moving.Visible);
+    EXPECT_TRUE(form().lblScrollText(1).Visible);
 }
 
 TEST_F(ScrollingTextTest, GrowingLabelTakesOneCharacterATickAndEndsOnTick88) {
