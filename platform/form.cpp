@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QIcon>
 #include <algorithm>
 
@@ -67,6 +68,20 @@ Maker makerFor(ControlClass cls) {
     return nullptr;
 }
 
+// The window icon a description names. An icon file "x.ico" may lie beside its images made
+// ready as "x-<size>.png"; those are used instead, as turning the icon file's masks into alpha
+// costs more at start-up and loads the icon reader plugin.
+QIcon windowIcon(const char* name) {
+    const QFileInfo icon(QStringLiteral(":/pictures/") + QString::fromUtf8(name));
+    const QDir folder = icon.dir();
+    const QStringList images =
+        folder.entryList({icon.completeBaseName() + QStringLiteral("-*.png")}, QDir::Files);
+    if (images.isEmpty()) return QIcon(icon.filePath());
+    QIcon ready;
+    for (const QString& image : images) ready.addFile(folder.filePath(image));
+    return ready;
+}
+
 }  // namespace
 
 Form::Form(const FormDesc& desc)
@@ -74,7 +89,7 @@ Form::Form(const FormDesc& desc)
     Caption.initialise(QString::fromUtf8(desc.caption));
     window_->setWindowTitle(Caption);
     window_->setFixedSize(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
-    if (desc.icon) window_->setWindowIcon(QIcon(QStringLiteral(":/pictures/") + desc.icon));
+    if (desc.icon) window_->setWindowIcon(windowIcon(desc.icon));
     build(desc);
 }
 
