@@ -1,7 +1,7 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
-#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <algorithm>
 
@@ -68,18 +68,18 @@ Maker makerFor(ControlClass cls) {
     return nullptr;
 }
 
-// The window icon a description names. An icon file "x.ico" may lie beside its images made
-// ready as "x-<size>.png"; those are used instead, as turning the icon file's masks into alpha
-// costs more at start-up and loads the icon reader plugin.
+// The window icon a description names. An icon file "x.ico" may lie beside its large and
+// small images made ready as "x-32.png" and "x-16.png"; those are used instead, as turning the
+// icon file's masks into alpha costs more at start-up.
 QIcon windowIcon(const char* name) {
-    const QFileInfo icon(QStringLiteral(":/pictures/") + QString::fromUtf8(name));
-    const QDir folder = icon.dir();
-    const QStringList images =
-        folder.entryList({icon.completeBaseName() + QStringLiteral("-*.png")}, QDir::Files);
-    if (images.isEmpty()) return QIcon(icon.filePath());
+    const QString path = QStringLiteral(":/pictures/") + QString::fromUtf8(name);
+    const QString stem = path.left(path.lastIndexOf(QLatin1Char('.')));
     QIcon ready;
-    for (const QString& image : images) ready.addFile(folder.filePath(image));
-    return ready;
+    for (const int size : {32, 16}) {
+        const QString image = QStringLiteral("%1-%2.png").arg(stem).arg(size);
+        if (QFile::exists(image)) ready.addFile(image, QSize(size, size));
+    }
+    return ready.isNull() ? QIcon(path) : ready;
 }
 
 }  // namespace
