@@ -34,7 +34,7 @@ bool lacksDisplay(int argc, char** argv) {
         if (arg == "-display" || arg == "--display") return false;
     }
     for (const QByteArray& platform : requestedPlatforms(argc, argv).split(';')) {
-        const QByteArray name = platform.left(platform.indexOf(':')).trimmed();
+        const QByteArray name = platform.split(':').constFirst().trimmed();
         if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland")) return false;
     }
     return true;

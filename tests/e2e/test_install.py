@@ -91,6 +91,17 @@ class Installed(unittest.TestCase):
         self.assertEqual(len(lines), 1, result.stderr)
         self.assertIn("needs a graphical display", lines[0])
 
+        # A platform that draws nowhere needs no display: the program starts and keeps running.
+        env["QT_QPA_PLATFORM"] = "offscreen"
+        env["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(prefix="kinemora-xdg-")
+        self.addCleanup(shutil.rmtree, env["XDG_RUNTIME_DIR"], True)
+        offscreen = subprocess.Popen([self.path("bin", "kinemora")], env=env,
+                                     stderr=subprocess.PIPE, text=True)
+        with self.assertRaises(subprocess.TimeoutExpired):
+            offscreen.wait(timeout=3)
+        offscreen.kill()
+        self.assertNotIn("display", offscreen.communicate()[1])
+
 
 if __name__ == "__main__":
     unittest.main()
