@@ -1,9 +1,12 @@
 """The installed program: `cmake --install` into a fresh prefix lays out a desktop application
 that passes the desktop validators, and the program started through the link on the PATH finds
-its data beside its real file, or says in one line that it needs a display.
+its data beside its real file, or says in one line that it needs a display. The Debian package
+(`cpack -G DEB` in the build folder) holds the same layout under /usr, with the libraries the
+program needs as its dependencies.
 """
 
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -20,6 +23,15 @@ BLUE = (0, 0, 255)
 FLASHER_FACE = (20, 36)  # painted blue by Form_Load once code.txt is read
 
 
+def made_from_the_build(prefix: str, command) -> str:
+    """A fresh directory that command(directory) fills from the build folder."""
+    if not BUILD_DIR:
+        raise unittest.SkipTest("KINEMORA_BUILD_DIR is not set")
+    directory = tempfile.mkdtemp(prefix=prefix)
+    subprocess.run(command(directory), check=True, stdout=subprocess.DEVNULL)
+    return directory
+
+
 def png_size(path: str):
     with open(path, "rb") as file:
         header = file.read(24)
@@ -30,11 +42,8 @@ def png_size(path: str):
 class Installed(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        if not BUILD_DIR:
-            raise unittest.SkipTest("KINEMORA_BUILD_DIR is not set")
-        cls.prefix = tempfile.mkdtemp(prefix="kinemora-prefix-")
-        subprocess.run(["cmake", "--install", BUILD_DIR, "--prefix", cls.prefix], check=True,
-                       stdout=subprocess.DEVNULL)
+        cls.prefix = made_from_the_build(
+            "kinemora-prefix-", lambda prefix: ["cmake", "--install", BUILD_DIR, "--prefix", prefix])
 
     @classmethod
     def tearDownClass(cls):
@@ -101,6 +110,62 @@ class Installed(unittest.TestCase):
             offscreen.wait(timeout=3)
         offscreen.kill()
         self.assertNotIn("display", offscreen.communicate()[1])
+
+
+
+class Package(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        config = os.path.join(BUILD_DIR, "CPackConfig.cmake")
+        cls.out = made_from_the_build(
+            "kinemora-deb-", lambda out: ["cpack", "-G", "DEB", "-B", out, "--config", config])
+        debs = [name for name in os.listdir(cls.out) if name.endswith(".deb")]
+        assert len(debs) == 1, debs
+        cls.deb = os.path.join(cls.out, debs[0])
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.out, True)
+
+    def contents(self) -> dict:
+        """Each path in the package, without the leading '.', with its link target or None."""
+        listing = subprocess.run(["dpkg-deb", "-c", self.deb], capture_output=True, text=True,
+                                 check=True).stdout
+        entries = {}
+        for line in listing.splitlines():
+            path = re.split(r"\s+", line, maxsplit=5)[5]
+            target = None
+            if " -> " in path:
+                path, target = path.split(" -> ")
+            entries[path.lstrip(".").rstrip("/")] = target
+        return entries
+
+    def field(self, name: str) -> str:
+        return subprocess.run(["dpkg-deb", "-f", self.deb, name], capture_output=True,
+                              text=True, check=True).stdout.strip()
+
+    def test_layout_under_usr(self):
+        entries = self.contents()
+        self.assertEqual(entries["/usr/bin/kinemora"], "../lib/kinemora/kinemora")
+        self.assertEqual([p for p in entries if p.startswith("/usr/bin/")], ["/usr/bin/kinemora"])
+        program_dir = sorted(p for p in entries if p.startswith("/usr/lib/kinemora/"))
+        self.assertEqual(program_dir,
+                         sorted(f"/usr/lib/kinemora/{name}" for name in ["kinemora"] + DATA_FILES))
+        for path in [f"/usr/share/applications/{DESKTOP_ID}.desktop",
+                     f"/usr/share/metainfo/{DESKTOP_ID}.metainfo.xml",
+                     f"/usr/share/icons/hicolor/256x256/apps/{DESKTOP_ID}.png",
+                     f"/usr/share/icons/hicolor/16x16/apps/{DESKTOP_ID}.png",
+                     f"/usr/share/icons/hicolor/scalable/apps/{DESKTOP_ID}.svg",
+                     "/usr/share/man/man1/kinemora.1.gz",
+                     "/usr/share/doc/kinemora/copyright",
+                     "/usr/share/doc/kinemora/LICENSE"]:
+            self.assertIn(path, entries)
+
+    def test_control_fields(self):
+        self.assertEqual(self.field("Package"), "kinemora")
+        depends = self.field("Depends")
+        for library in ["libqt6core6", "libqt6gui6", "libqt6widgets6", "libc6"]:
+            self.assertIn(library, depends)
 
 
 if __name__ == "__main__":
