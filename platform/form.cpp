@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QIcon>
 #include <algorithm>
 
@@ -67,6 +68,20 @@ Maker makerFor(ControlClass cls) {
     return nullptr;
 }
 
+// The window icon a description names. An icon file "x.ico" may lie beside its large and
+// small images made ready as "x-32.png" and "x-16.png"; those are used instead, as turning the
+// icon file's masks into alpha costs more at start-up.
+QIcon windowIcon(const char* name) {
+    const QString path = QStringLiteral(":/pictures/") + QString::fromUtf8(name);
+    const QString stem = path.left(path.lastIndexOf(QLatin1Char('.')));
+    QIcon ready;
+    for (const int size : {32, 16}) {
+        const QString image = QStringLiteral("%1-%2.png").arg(stem).arg(size);
+        if (QFile::exists(image)) ready.addFile(image, QSize(size, size));
+    }
+    return ready.isNull() ? QIcon(path) : ready;
+}
+
 }  // namespace
 
 Form::Form(const FormDesc& desc)
@@ -74,7 +89,7 @@ Form::Form(const FormDesc& desc)
     Caption.initialise(QString::fromUtf8(desc.caption));
     window_->setWindowTitle(Caption);
     window_->setFixedSize(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
-    if (desc.icon) window_->setWindowIcon(QIcon(QStringLiteral(":/pictures/") + desc.icon));
+    if (desc.icon) window_->setWindowIcon(windowIcon(desc.icon));
     build(desc);
 }
 

@@ -2,13 +2,45 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 
 namespace forms {
+
+namespace {
+
+// The window-system platforms Qt is asked for: the -platform argument, else QT_QPA_PLATFORM,
+// else the default (xcb, or wayland in a Wayland session); a list falls back in order.
+QByteArray requestedPlatforms(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-platform" || arg == "--platform") return argv[i + 1];
+    }
+    return qgetenv("QT_QPA_PLATFORM");
+}
+
+// True when every platform asked for draws on a display server (X11 or Wayland) and none is
+// named: Qt would abort with a message about plugins instead of saying what is missing.
+bool lacksDisplay(int argc, char** argv) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-display" || arg == "--display") return false;
+    }
+    for (const QByteArray& platform : requestedPlatforms(argc, argv).split(';')) {
+        const QByteArray name = platform.split(':').constFirst().trimmed();
+        if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland")) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 void prepareApplication(const char* title) {
     QApplication::setApplicationName(QString::fromUtf8(title));
@@ -30,6 +62,12 @@ Form& startProject(Runtime& runtime, const Project& project) {
 }
 
 int run(int argc, char** argv, const Project& project) {
+    if (lacksDisplay(argc, argv)) {
+        std::fprintf(stderr,
+                     "%s needs a graphical display, and none is set (DISPLAY or WAYLAND_DISPLAY)\n",
+                     project.title);
+        return 1;
+    }
     QApplication application(argc, argv);
     prepareApplication(project.title);
     Runtime runtime;

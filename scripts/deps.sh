@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev libgtest-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -232,4 +232,26 @@ TEST(ProgramIcon, HoldsA32And16PixelImageThatQtReads) {
     }
 }
 
+// The windows show the icon from two ready-made PNGs: they must be the icon file's images. The
+// desktop's icon theme has the same window at every size.
+TEST(ProgramIcon, ReadyMadeImagesMatchTheIconFileAndTheThemeSizes) {
+    QImageReader reader(kDir + "kinemora.ico");
+    for (const int size : {32, 16}) {
+        ASSERT_TRUE(size == 32 || reader.jumpToNextImage());
+        const QImage fromIcon = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage png = QImage(kDir + QString("kinemora-%1.png").arg(size))
+                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(png, fromIcon) << size;
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage image =
+            QImage(kDir + QString("icons/%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(size, size));
+        const Colours colours = coloursOf(image);
+        for (QRgb c : {kWhite, kCyan, kBlack, kGrey}) EXPECT_TRUE(colours.contains(c)) << size;
+        EXPECT_EQ(qAlpha(image.pixel(size - 1, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(image.pixel(0, size - 1)), 0) << size;
+    }
+}
+
 }  // namespace

@@ -1,20 +1,22 @@
 #include "asset_files.h"
 
 #include "ball.h"
-#include "bmp_writer.h"
 #include "club_crest.h"
 #include "face.h"
 #include "hand_cursor.h"
 #include "icon_writer.h"
 #include "menu_bar.h"
 #include "program_icon.h"
+#include "qt_writers.h"
 #include "question_mark.h"
+#include "scalable_icon.h"
 #include "tarnley_crest.h"
 
 namespace {
 
 const QString kDisplayCode = QStringLiteral("Display the project code");
 const QString kExit = QStringLiteral("Exit Application");
+constexpr int kThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 std::vector<AssetFile> windowPictures() {
     const QByteArray questionMark = encodeBmp24(drawQuestionMark());
@@ -42,11 +44,26 @@ std::vector<AssetFile> faceFrames() {
     return files;
 }
 
+// The window icon, also as its two images ready to use (PNG needs no icon reader), and the
+// icon theme's sizes for the desktop.
+std::vector<AssetFile> programIcons() {
+    const QImage large = drawProgramIcon(32), small = drawProgramIcon(16);
+    std::vector<AssetFile> files = {{"kinemora.ico", encodeIcon({large, small})},
+                                    {"kinemora-32.png", encodePng(large)},
+                                    {"kinemora-16.png", encodePng(small)}};
+    for (const int size : kThemeIconSizes) {
+        files.push_back(
+            {QStringLiteral("icons/%1.png").arg(size), encodePng(drawProgramIcon(size)), false});
+    }
+    files.push_back({"icons/scalable.svg", scalableIconSvg(), false});
+    return files;
+}
+
 }  // namespace
 
 std::vector<AssetFile> buildAssetFiles() {
     std::vector<AssetFile> files = windowPictures();
     for (AssetFile& frame : faceFrames()) files.push_back(std::move(frame));
-    files.push_back({"kinemora.ico", encodeIcon({drawProgramIcon32(), drawProgramIcon16()})});
+    for (AssetFile& icon : programIcons()) files.push_back(std::move(icon));
     return files;
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "asset_files.h"
@@ -26,11 +27,26 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return true;
 }
 
+// The drawings name their fonts by family after loading them from files; a font of the same
+// family installed on the system (Liberation Serif 2 beside 1) would take their place and
+// change the pictures. A font configuration without any font folder leaves only the loaded
+// files to choose from, and keeps fontconfig's cache in the temporary folder.
+bool hideSystemFonts(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("fonts.conf"));
+    const QByteArray config = "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                              dir.path().toUtf8() + "</cachedir></fontconfig>\n";
+    if (!dir.isValid() || !writeFile(path, config)) return false;
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(path));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     // Drawing needs fonts but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir fontConfigDir;
+    if (!hideSystemFonts(fontConfigDir)) return 1;
     QGuiApplication app(argc, argv);
 
     QCommandLineParser parser;
@@ -47,7 +63,7 @@ int main(int argc, char* argv[]) {
     QStringList names;
     for (const AssetFile& asset : buildAssetFiles()) {
         if (!writeFile(QDir(assetsDir).filePath(asset.name), asset.bytes)) return 1;
-        names << asset.name;
+        if (asset.onContactSheet) names << asset.name;
     }
     if (parser.isSet(sheetOption) &&
         !writeContactSheet(assetsDir, names, parser.value(sheetOption))) {

@@ -4,6 +4,7 @@
 
 #include "colours.h"
 #include "pixel_art.h"
+#include "scalable_icon.h"
 
 namespace {
 
@@ -58,30 +59,18 @@ QImage drawIcon(const SlopedWindow& window) {
     return icon;
 }
 
+// Small sizes are drawn pixel by pixel, with one-pixel lines placed by hand for each size:
+// size, left, right, top at left and right, bottom at left and right, title rows at left and
+// right, shadow offset.
+constexpr SlopedWindow kPixelDesigns[] = {{16, 1, 12, 1, 3, 13, 11, 3, 2, 2},
+                                          {22, 1, 18, 1, 4, 19, 17, 4, 3, 2},
+                                          {24, 2, 19, 2, 5, 20, 18, 4, 3, 2},
+                                          {32, 2, 26, 2, 6, 27, 24, 5, 4, 3}};
+
 }  // namespace
 
-QImage drawProgramIcon32() {
-    return drawIcon({.size = 32,
-                     .left = 2,
-                     .right = 26,
-                     .topAtLeft = 2,
-                     .topAtRight = 6,
-                     .bottomAtLeft = 27,
-                     .bottomAtRight = 24,
-                     .titleRowsAtLeft = 5,
-                     .titleRowsAtRight = 4,
-                     .shadowOffset = 3});
-}
-
-QImage drawProgramIcon16() {
-    return drawIcon({.size = 16,
-                     .left = 1,
-                     .right = 12,
-                     .topAtLeft = 1,
-                     .topAtRight = 3,
-                     .bottomAtLeft = 13,
-                     .bottomAtRight = 11,
-                     .titleRowsAtLeft = 3,
-                     .titleRowsAtRight = 2,
-                     .shadowOffset = 2});
+QImage drawProgramIcon(int size) {
+    for (const SlopedWindow& design : kPixelDesigns)
+        if (design.size == size) return drawIcon(design);
+    return paintScalableIcon(size);
 }
