@@ -36,8 +36,8 @@ class Control : public ControlEvents {
 
     Property<Single, Control> Left{this, &Control::placeChanged};
     Property<Single, Control> Top{this, &Control::placeChanged};
-    Property<Single, Control> Width{this, &Control::placeChanged};
-    Property<Single, Control> Height{this, &Control::placeChanged};
+    Property<Single, Control> Width{this, &Control::placeChanged, {}, &Control::settleSize};
+    Property<Single, Control> Height{this, &Control::placeChanged, {}, &Control::settleSize};
     Property<bool, Control> Visible{this, &Control::visibleChanged, true};
     Property<bool, Control> Enabled{this, &Control::enabledChanged, true};
     Property<Integer, Control> MousePointer{this, &Control::pointerChanged};
@@ -66,6 +66,8 @@ class Control : public ControlEvents {
     // Puts the widget in place, from the twip geometry.
     void attach(QWidget* widget);
     virtual void placeChanged();
+    // Brings Width and Height up to date where the control works them out only when needed.
+    virtual void settleSize() {}
     virtual void visibleChanged();
     virtual void enabledChanged();
     // Sets Width and Height to what the control's content needs (auto-size, pictures).

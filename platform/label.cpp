@@ -16,6 +16,8 @@ class LabelWidget final : public QWidget {
     LabelWidget(Label& label, QWidget* parent) : QWidget(parent), label_(label) {}
 
   protected:
+    void showEvent(QShowEvent*) override { label_.settleSize(); }
+
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const int border = label_.BorderStyle == vbFixedSingle ? 1 : 0;
@@ -131,17 +133,25 @@ void Label::captionChanged() {
     linesWidth_ = -1;
     widget_->setAccessibleName(Caption);
     if (AutoSize) {
-        const QFontMetricsF metrics(widget_->font());
-        const QStringList shown = wrapText(Caption, metrics, 0, false);
-        double widest = 0;
-        for (const QString& line : shown)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        const int frame = 2 * borderPixels();
-        const double width = std::ceil(widest) + frame;
-        const double height = std::ceil(metrics.height()) * shown.size() + frame;
-        resizeTo(static_cast<Single>(width * 15), static_cast<Single>(height * 15));
+        // A hidden label is measured when it shows or its size is read: measuring loads the
+        // font, which labels hidden at start would otherwise all pay for before the first frame.
+        sizeDue_ = true;
+        if (widget_->isVisibleTo(widget_->window())) settleSize();
     }
     widget_->update();
+}
+
+void Label::settleSize() {
+    if (!sizeDue_) return;
+    sizeDue_ = false;
+    const QFontMetricsF metrics(widget_->font());
+    const QStringList shown = wrapText(Caption, metrics, 0, false);
+    double widest = 0;
+    for (const QString& line : shown) widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int frame = 2 * borderPixels();
+    const double width = std::ceil(widest) + frame;
+    const double height = std::ceil(metrics.height()) * shown.size() + frame;
+    resizeTo(static_cast<Single>(width * 15), static_cast<Single>(height * 15));
 }
 
 void Label::repaint() {

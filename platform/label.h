@@ -31,13 +31,17 @@ class Label final : public Control {
     const QStringList& lines() const;
 
   private:
+    friend class LabelWidget;
+
     void captionChanged();
+    void settleSize() override;
     void repaint();
     int borderPixels() const;
 
     LabelWidget* widget_;
     mutable QStringList lines_;
     mutable int linesWidth_ = -1;  // the width lines_ was wrapped for; -1 when out of date
+    bool sizeDue_ = false;         // an auto-sized caption not yet measured
 };
 
 // Breaks text into lines no wider than `width` pixels: at line feeds, and at blanks when

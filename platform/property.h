@@ -9,13 +9,15 @@ namespace forms {
 // Writing the value it already holds returns at once: nothing changes and nothing repaints,
 // which is what keeps the mouse effects, that re-set their properties on every move, free.
 // Any other write stores the value and then tells the owner, which updates what is shown.
+// A property may also ask its owner to settle the value before every read, for a value the
+// owner works out only when somebody needs it (an auto-sized label's size while it is hidden).
 template <typename T, typename Owner>
 class Property {
   public:
     using Notify = void (Owner::*)();
 
-    Property(Owner* owner, Notify notify, T initial = T{})
-        : owner_(owner), notify_(notify), value_(std::move(initial)) {}
+    Property(Owner* owner, Notify notify, T initial = T{}, Notify settle = nullptr)
+        : owner_(owner), notify_(notify), settle_(settle), value_(std::move(initial)) {}
     Property(const Property&) = delete;
 
     Property& operator=(const T& value) {
@@ -36,9 +38,12 @@ class Property {
         return *this = static_cast<const U&>(other);
     }
 
-    operator const T&() const { return value_; }  // NOLINT(google-explicit-constructor)
-    const T& get() const { return value_; }
-    const T* operator->() const { return &value_; }
+    operator const T&() const { return get(); }  // NOLINT(google-explicit-constructor)
+    const T& get() const {
+        if (settle_) (owner_->*settle_)();
+        return value_;
+    }
+    const T* operator->() const { return &get(); }
 
     // Sets the value without telling the owner; for the owner itself, while it builds the
     // control or when the value follows from something it already shows.
@@ -47,6 +52,7 @@ class Property {
   private:
     Owner* owner_;
     Notify notify_;
+    Notify settle_;
     T value_;
 };
 
