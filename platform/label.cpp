@@ -8,6 +8,7 @@
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/fonts.h"
+#include "platform/keyboard_access.h"
 
 namespace forms {
 
@@ -40,6 +41,8 @@ class LabelWidget final : public QWidget {
             painter.drawText(QPointF(x, y + metrics.ascent()), line);
             y += metrics.height();
         }
+        painter.setClipping(false);
+        paintFocusFrame(*this, painter, true);
     }
 
   private:
@@ -105,8 +108,7 @@ Label::Label(Form& form, const ControlDesc& desc, QString name, int index, QWidg
     AutoSize.initialise(s.AutoSize);
     WordWrap.initialise(s.WordWrap);
     widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
-    setAccessibleRole(widget_, QAccessible::StaticText);
-    widget_->setAccessibleName(Caption);
+    describeControl(widget_, *this, QAccessible::StaticText);
     if (BackStyle == vbOpaque) widget_->setAttribute(Qt::WA_OpaquePaintEvent);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     attach(widget_);
@@ -127,9 +129,13 @@ const QStringList& Label::lines() const {
     return lines_;
 }
 
+QString Label::caption() const {
+    return Caption;
+}
+
 void Label::captionChanged() {
     linesWidth_ = -1;
-    widget_->setAccessibleName(Caption);
+    captionShown();
     if (AutoSize) {
         const QFontMetricsF metrics(widget_->font());
         const QStringList shown = wrapText(Caption, metrics, 0, false);
