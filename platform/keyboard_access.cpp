@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -36,10 +37,11 @@ void send(const Hit& hit, QEvent::Type type, Qt::MouseButton button, Qt::MouseBu
     QApplication::sendEvent(hit.target, &event);
 }
 
-// The window taking or losing the focus as a whole is not a move of the focus within it.
-bool movedWithinWindow(const QFocusEvent* event) {
+// The window taking or losing the focus as a whole is not a move of the focus within it, nor
+// is anything that happens in a window not on screen (hidden, or going).
+bool movedWithinWindow(const QWidget* widget, const QFocusEvent* event) {
     return event->reason() != Qt::ActiveWindowFocusReason &&
-           event->reason() != Qt::PopupFocusReason;
+           event->reason() != Qt::PopupFocusReason && widget->window()->isVisible();
 }
 
 // The pointer moving onto the surface of the control's container, beside the control.
@@ -83,10 +85,12 @@ KeyboardAccess::KeyboardAccess(const Control& control)
 bool KeyboardAccess::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (movedWithinWindow(static_cast<QFocusEvent*>(event))) pointAt(control_);
+            if (movedWithinWindow(control_.widget(), static_cast<QFocusEvent*>(event)))
+                pointAt(control_);
             return false;
         case QEvent::FocusOut:
-            if (movedWithinWindow(static_cast<QFocusEvent*>(event))) pointBeside(control_);
+            if (movedWithinWindow(control_.widget(), static_cast<QFocusEvent*>(event)))
+                pointBeside(control_);
             return false;
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -130,7 +134,19 @@ void paintFocusFrame(const QWidget& widget, QPainter& painter, bool always) {
     option.initFrom(&widget);
     if (always) option.state |= QStyle::State_KeyboardFocusChange;
     option.backgroundColor = widget.palette().color(QPalette::Window);
+    if (!(option.state & QStyle::State_KeyboardFocusChange)) return;
     widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+    // The style's frame alone is faint (it is meant for grey buttons): as its focused buttons
+    // do, add a solid outline in the highlight colour, and a light line within it, so that
+    // the frame shows on any picture.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(widget.palette().color(QPalette::Highlight).darker(125));
+    painter.drawRect(widget.rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(255, 255, 255, 200));
+    painter.drawRect(widget.rect().adjusted(1, 1, -2, -2));
+    painter.restore();
 }
 
 }  // namespace forms

@@ -35,8 +35,9 @@ void clickAt(const Control& control, Qt::MouseButton button = Qt::LeftButton);
 // the one the user came from.
 void moveFocusOutOf(QWidget* widget);
 
-// The style's focus frame round a widget that has the focus. `always`: also when the focus did
-// not come from the keyboard (the style draws it only after keyboard moves).
+// The focus frame round a widget that has the focus, drawn as the style draws its focused
+// buttons. `always`: also when the focus did not come from the keyboard (the style shows focus
+// only once the keyboard has moved it).
 void paintFocusFrame(const QWidget& widget, QPainter& painter, bool always);
 
 }  // namespace forms
