@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <optional>
 
 #include "effects/mouse_fixture.h"
 #include "forms/code/frmCode.h"
@@ -103,6 +104,26 @@ TEST_F(AccessibilityTest, PressingAControlClicksItAsTheMouseDoes) {
     ASSERT_EQ(harness.boxes().size(), 1u);
     EXPECT_EQ(harness.boxes()[0].title, "Confirm exit");
     EXPECT_TRUE(describe(f.Label4)->actionInterface()->actionNames().isEmpty());
+}
+
+// A box opens over the window it belongs to: the active form's, else a shown one's; before any
+// window shows (an error during start-up), over none, in the middle of the screen.
+TEST(BoxOwner, IsTheActiveFormsWindowOrNoneBeforeAnyShows) {
+    ProgramDir dir;
+    dir.remove("code.txt");
+    Harness h;
+    h.runtime().setAppPath(dir.path());
+    std::optional<QWidget*> owner;
+    h.whileBoxOpen([&] { owner = h.runtime().boxOwner(); });
+    auto& f =
+        static_cast<kinemora::frmAnimate&>(forms::startProject(h.runtime(), kinemora::project()));
+    ASSERT_EQ(h.boxes().size(), 1u);
+    EXPECT_EQ(owner, std::optional<QWidget*>(nullptr));
+    h.settle();
+    EXPECT_EQ(h.runtime().boxOwner(), f.window());
+    forms::Instance<kinemora::frmCode>().Show();
+    h.settle();
+    EXPECT_EQ(h.runtime().boxOwner(), forms::Instance<kinemora::frmCode>().window());
 }
 
 class KeyboardTest : public MouseEffectsTest {
