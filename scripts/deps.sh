@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev libgl-dev libgtest-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
+  dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
+  qt6-wayland weston
 )
 
 missing=()
