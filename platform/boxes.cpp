@@ -48,8 +48,10 @@ QMessageBox::Icon iconFor(int icon) {
 
 }  // namespace
 
-int runMessageBox(const QString& prompt, int buttons, const QString& title) {
-    QMessageBox box(iconFor(buttons & 0x70), title, prompt);
+int runMessageBox(const QString& prompt, int buttons, const QString& title, QWidget* owner) {
+    // The owner is a shown form's window, which stays while the modal box is open: its close
+    // box is blocked and no handler runs that could unload it.
+    QMessageBox box(iconFor(buttons & 0x70), title, prompt, QMessageBox::NoButton, owner);
     box.setWindowModality(Qt::ApplicationModal);
     const std::vector<Choice> choices = choicesFor(buttons & 0x0F);
     for (const auto& [button, answer] : choices) box.addButton(button);

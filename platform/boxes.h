@@ -4,6 +4,8 @@
 
 #include "platform/integer.h"
 
+class QWidget;
+
 namespace forms {
 
 // Buttons, icon and default button of a question box, added together.
@@ -36,7 +38,8 @@ enum BoxAnswer {
 // Asks a modal question; no handler runs while the box is open.
 Integer MsgBox(const QString& prompt, Integer buttons, const QString& title);
 
-// The real, modal Qt message box behind MsgBox.
-int runMessageBox(const QString& prompt, int buttons, const QString& title);
+// The real, modal Qt message box behind MsgBox: over `owner` (transient for it) where there is
+// one, else in the middle of the screen.
+int runMessageBox(const QString& prompt, int buttons, const QString& title, QWidget* owner);
 
 }  // namespace forms

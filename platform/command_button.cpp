@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionButton>
 
 #include "platform/control_widget.h"
@@ -77,18 +78,30 @@ CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, 
     Caption.initialise(QString::fromUtf8(s.Caption ? s.Caption : ""));
     if (s.BackColor) BackColor.initialise(*s.BackColor);
     Style.initialise(s.Style);
+    Cancel.initialise(s.Cancel);
     widget_->setText(Caption);
-    widget_->setAccessibleName(Caption);
     widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
     widget_->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(widget_, &QPushButton::clicked, [this] { raise(&ControlEvents::Click); });
+    // Escape anywhere in the window clicks the Cancel button, while it is shown and enabled.
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), widget_);
+    escape_->setEnabled(Cancel);
+    QObject::connect(escape_, &QShortcut::activated, [this] { widget_->click(); });
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Interactive);
     attach(widget_);
 }
 
+QString CommandButton::caption() const {
+    return Caption;
+}
+
 void CommandButton::captionChanged() {
     widget_->setText(Caption);
-    widget_->setAccessibleName(Caption);
+    captionShown();
+}
+
+void CommandButton::cancelChanged() {
+    escape_->setEnabled(Cancel);
 }
 
 void CommandButton::repaint() {

@@ -2,12 +2,14 @@
 
 #include "platform/control.h"
 
+class QShortcut;
+
 namespace forms {
 
 class ButtonWidget;
 
 // A push button. In graphical style its face is painted in BackColor. Space or Enter on the
-// focused button clicks it like the mouse does.
+// focused button clicks it like the mouse does; Escape in its window clicks the Cancel button.
 class CommandButton final : public Control {
   public:
     CommandButton(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
@@ -15,12 +17,17 @@ class CommandButton final : public Control {
     Property<String, CommandButton> Caption{this, &CommandButton::captionChanged};
     Property<Colour, CommandButton> BackColor{this, &CommandButton::repaint, vbButtonFace};
     Property<Integer, CommandButton> Style{this, &CommandButton::repaint};
+    Property<bool, CommandButton> Cancel{this, &CommandButton::cancelChanged};
+
+    QString caption() const override;
 
   private:
     void captionChanged();
+    void cancelChanged();
     void repaint();
 
     ButtonWidget* widget_;
+    QShortcut* escape_;
 };
 
 }  // namespace forms

@@ -34,8 +34,7 @@ PictureBox::PictureBox(Form& form, const ControlDesc& desc, QString name, int in
           container, [this](QPainter& p, const QRect& r) { p.fillRect(r, toQColor(BackColor)); })) {
     if (desc.set.BackColor) BackColor.initialise(*desc.set.BackColor);
     widget_->setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleRole(widget_, QAccessible::Pane);
-    widget_->setAccessibleName(Name());
+    describeControl(widget_, *this, QAccessible::Pane);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     attach(widget_);
 }
@@ -65,14 +64,17 @@ Frame::Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidg
     Caption.initialise(QString::fromUtf8(desc.set.Caption ? desc.set.Caption : ""));
     widget_->setFont(fontFor(desc.set.Font.value_or(FontSpec{})));
     widget_->setAutoFillBackground(true);
-    setAccessibleRole(widget_, QAccessible::Grouping);
-    widget_->setAccessibleName(Caption);
+    describeControl(widget_, *this, QAccessible::Grouping);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     attach(widget_);
 }
 
+QString Frame::caption() const {
+    return Caption;
+}
+
 void Frame::repaint() {
-    widget_->setAccessibleName(Caption);
+    captionShown();
     widget_->update();
 }
 
@@ -83,8 +85,7 @@ Shape::Shape(Form& form, const ControlDesc& desc, QString name, int index, QWidg
         p.drawRect(r.adjusted(0, 0, -1, -1));
     });
     outline->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleRole(outline, QAccessible::Graphic);
-    outline->setAccessibleName(Name());
+    describeControl(outline, *this, QAccessible::NoRole);  // decoration: never read out
     new ControlEventFilter(outline, *this, ControlEventFilter::Mode::Plain);
     attach(outline);
 }

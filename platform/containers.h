@@ -27,6 +27,8 @@ class Frame final : public Control {
 
     Property<String, Frame> Caption{this, &Frame::repaint};
 
+    QString caption() const override;
+
   private:
     void repaint();
 

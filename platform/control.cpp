@@ -7,6 +7,7 @@
 
 #include "platform/control_array.h"
 #include "platform/form.h"
+#include "platform/keyboard_access.h"
 #include "platform/runtime.h"
 
 namespace forms {
@@ -58,7 +59,13 @@ Control::Control(Form& form, const ControlDesc& desc, QString name, int index)
       name_(std::move(name)),
       index_(index),
       tabIndex_(desc.tabIndex),
-      kind_(desc.cls) {
+      kind_(desc.cls),
+      accessibleName_(QString::fromUtf8(desc.set.AccessibleName ? desc.set.AccessibleName : "")),
+      description_(
+          QString::fromUtf8(desc.set.AccessibleDescription ? desc.set.AccessibleDescription : "")),
+      role_(desc.set.Role),
+      labelName_(QString::fromLatin1(desc.set.LabelledBy ? desc.set.LabelledBy : "")),
+      keyboardStop_(desc.set.KeyboardStop) {
     Left.initialise(desc.left);
     Top.initialise(desc.top);
     Width.initialise(desc.width);
@@ -75,8 +82,29 @@ void Control::attach(QWidget* widget) {
                                       : QStringLiteral("%1(%2)").arg(name_).arg(index_.value()));
     widget_->setMouseTracking(true);
     widget_->setEnabled(Enabled);
+    widget_->setAccessibleName(accessibleName());
+    widget_->setAccessibleDescription(description_);
+    if (keyboardStop_ != kNoTabIndex) new KeyboardAccess(*this);
     placeChanged();
     widget_->setVisible(Visible);
+}
+
+QString Control::accessibleName() const {
+    if (!accessibleName_.isEmpty()) return accessibleName_;
+    if (label_) return label_->caption();
+    return caption();
+}
+
+void Control::setLabel(Control& label) {
+    label_ = &label;
+    label.labelled_.push_back(this);
+    if (widget_) widget_->setAccessibleName(accessibleName());
+}
+
+void Control::captionShown() {
+    if (widget_) widget_->setAccessibleName(accessibleName());
+    for (const Control* named : labelled_)
+        if (named->widget_) named->widget_->setAccessibleName(named->accessibleName());
 }
 
 void Control::placeChanged() {
@@ -88,7 +116,9 @@ void Control::placeChanged() {
 }
 
 void Control::visibleChanged() {
-    if (widget_) widget_->setVisible(Visible);
+    if (!widget_) return;
+    if (!Visible) moveFocusOutOf(widget_);
+    widget_->setVisible(Visible);
 }
 
 void Control::enabledChanged() {
@@ -105,7 +135,7 @@ void Control::resizeTo(Single width, Single height) {
 void Control::pointerChanged() {
     if (!widget_) return;
     if (MousePointer == vbCustom && MouseIcon.get())
-        widget_->setCursor(cursorFor(MouseIcon));
+        widget_->setCursor(cursorFor(MouseIcon, widget_->devicePixelRatioF()));
     else if (MousePointer == vbDefault)
         widget_->unsetCursor();
     else

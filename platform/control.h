@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "platform/events.h"
 #include "platform/layout.h"
@@ -62,6 +63,20 @@ class Control : public ControlEvents {
 
     void joinArray(ControlArrayBase* array) { array_ = array; }
 
+    // What screen readers are told: the name the layout gives, else the caption of the label
+    // that names the control, else its own caption.
+    QString accessibleName() const;
+    AccessibleRole accessibleRole() const { return role_; }
+    // The label that names this control, and the controls this one names.
+    const Control* label() const { return label_; }
+    const std::vector<const Control*>& labelled() const { return labelled_; }
+    const QString& labelName() const { return labelName_; }
+    void setLabel(Control& label);
+    // The place among the keyboard stops after those with a TabIndex (kNoTabIndex: none).
+    int keyboardStop() const { return keyboardStop_; }
+    // The caption the control shows, if it has one.
+    virtual QString caption() const { return {}; }
+
   protected:
     // Puts the widget in place, from the twip geometry.
     void attach(QWidget* widget);
@@ -72,6 +87,8 @@ class Control : public ControlEvents {
     virtual void enabledChanged();
     // Sets Width and Height to what the control's content needs (auto-size, pictures).
     void resizeTo(Single width, Single height);
+    // Tells screen readers that the caption, and so maybe the name, changed.
+    void captionShown();
 
   private:
     void pointerChanged();
@@ -83,6 +100,13 @@ class Control : public ControlEvents {
     ControlClass kind_;
     QWidget* widget_ = nullptr;
     ControlArrayBase* array_ = nullptr;
+    QString accessibleName_;
+    QString description_;
+    AccessibleRole role_;
+    QString labelName_;
+    const Control* label_ = nullptr;
+    std::vector<const Control*> labelled_;
+    int keyboardStop_;
     bool pressed_ = false;
     quint64 repaints_ = 0;
 };

@@ -82,6 +82,13 @@ QIcon windowIcon(const char* name) {
     return ready.isNull() ? QIcon(path) : ready;
 }
 
+// Where Tab comes to a control: in ascending TabIndex, then the pictures and labels that the
+// keyboard reaches, in the order of their keyboard stops.
+std::pair<int, int> tabPlace(const Control& control) {
+    if (control.keyboardStop() == kNoTabIndex) return {0, control.TabIndex()};
+    return {1, control.keyboardStop()};
+}
+
 }  // namespace
 
 Form::Form(const FormDesc& desc)
@@ -107,6 +114,8 @@ void Form::build(const FormDesc& desc) {
     // The first row of a container lies on top: raise from the last row to the first.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
         if ((*it)->widget()) (*it)->widget()->raise();
+    for (const auto& c : controls_)
+        if (!c->labelName().isEmpty()) c->setLabel(*byName_.at(c->labelName()));
     setTabOrder();
 }
 
@@ -120,7 +129,7 @@ void Form::setTabOrder() {
     for (const auto& c : controls_)
         if (c->widget() && c->widget()->focusPolicy() != Qt::NoFocus) order.push_back(c.get());
     std::stable_sort(order.begin(), order.end(),
-                     [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+                     [](Control* a, Control* b) { return tabPlace(*a) < tabPlace(*b); });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
 }
@@ -132,7 +141,7 @@ void Form::focusFirst() {
         if (!w || w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window_.get()) ||
             !w->isEnabled())
             continue;
-        if (!first || c->TabIndex() < first->TabIndex()) first = c.get();
+        if (!first || tabPlace(*c) < tabPlace(*first)) first = c.get();
     }
     if (first) first->widget()->setFocus(Qt::TabFocusReason);
 }

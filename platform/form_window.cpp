@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "platform/accessibility.h"
 #include "platform/form.h"
 #include "platform/window_hints.h"
 
@@ -14,6 +15,7 @@ FormWindow::FormWindow(Form& form) : QWidget(nullptr, Qt::Window), form_(form) {
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setAccessibleWindow(this);
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {

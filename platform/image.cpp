@@ -7,7 +7,9 @@
 
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
+#include "platform/device_pixels.h"
 #include "platform/errors.h"
+#include "platform/keyboard_access.h"
 
 namespace forms {
 
@@ -16,18 +18,27 @@ class ImageWidget final : public QWidget {
     explicit ImageWidget(QWidget* parent) : QWidget(parent) {}
 
     void show(const forms::Picture& picture) {
-        pixmap_ = picture ? QPixmap::fromImage(picture->image) : QPixmap();
-        setAttribute(Qt::WA_OpaquePaintEvent, !pixmap_.isNull() && !pixmap_.hasAlpha());
+        picture_ = picture;
+        pixmap_ = QPixmap();
+        setAttribute(Qt::WA_OpaquePaintEvent, picture && !picture->image.hasAlphaChannel());
         update();
     }
 
   protected:
+    // The picture is drawn one to one in device pixels, made ready for the ratio of the device
+    // it is drawn on (and made again when that ratio changes).
     void paintEvent(QPaintEvent*) override {
-        if (pixmap_.isNull()) return;
-        QPainter(this).drawPixmap(0, 0, pixmap_);
+        if (!picture_) return;
+        const qreal ratio = devicePixelRatioF();
+        if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio)
+            pixmap_ = devicePixmap(picture_->image, ratio);
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, pixmap_);
+        paintFocusFrame(*this, painter, true);
     }
 
   private:
+    forms::Picture picture_;
     QPixmap pixmap_;
 };
 
@@ -40,8 +51,7 @@ forms::Picture embeddedPicture(const char* name) {
 Image::Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index), widget_(new ImageWidget(container)) {
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
-    setAccessibleRole(widget_, QAccessible::Graphic);
-    widget_->setAccessibleName(Name());
+    describeControl(widget_, *this, QAccessible::Graphic);
     attach(widget_);
     if (desc.set.Picture) {
         Picture.initialise(embeddedPicture(desc.set.Picture));

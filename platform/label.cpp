@@ -8,6 +8,7 @@
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/fonts.h"
+#include "platform/keyboard_access.h"
 
 namespace forms {
 
@@ -42,6 +43,8 @@ class LabelWidget final : public QWidget {
             painter.drawText(QPointF(x, y + metrics.ascent()), line);
             y += metrics.height();
         }
+        painter.setClipping(false);
+        paintFocusFrame(*this, painter, true);
     }
 
   private:
@@ -107,8 +110,7 @@ Label::Label(Form& form, const ControlDesc& desc, QString name, int index, QWidg
     AutoSize.initialise(s.AutoSize);
     WordWrap.initialise(s.WordWrap);
     widget_->setFont(fontFor(s.Font.value_or(FontSpec{})));
-    setAccessibleRole(widget_, QAccessible::StaticText);
-    widget_->setAccessibleName(Caption);
+    describeControl(widget_, *this, QAccessible::StaticText);
     if (BackStyle == vbOpaque) widget_->setAttribute(Qt::WA_OpaquePaintEvent);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     attach(widget_);
@@ -129,9 +131,13 @@ const QStringList& Label::lines() const {
     return lines_;
 }
 
+QString Label::caption() const {
+    return Caption;
+}
+
 void Label::captionChanged() {
     linesWidth_ = -1;
-    widget_->setAccessibleName(Caption);
+    captionShown();
     if (AutoSize) {
         // A hidden label is measured when it shows or its size is read: measuring loads the
         // font, which labels hidden at start would otherwise all pay for before the first frame.

@@ -29,6 +29,7 @@ class Label final : public Control {
     // The lines the caption shows, as wrapped within the label's width; kept until the caption,
     // the way it wraps or the width changes, so that a repaint measures nothing again.
     const QStringList& lines() const;
+    QString caption() const override;
 
   private:
     friend class LabelWidget;

@@ -25,6 +25,13 @@ enum Background { vbTransparent = 0, vbOpaque = 1 };
 enum ButtonLook { vbButtonStandard = 0, vbButtonGraphical = 1 };
 enum ScrollBarSet { vbSBNone = 0, vbHorizontal = 1, vbVertical = 2, vbBoth = 3 };
 
+// How screen readers see a control. Most controls are what their class is (a label is text,
+// an image a graphic); a row may say that a picture or label acts as something else, or that
+// it has no part in what is read out (a picture store, a bar another control stands for).
+enum class AccessibleRole { ClassDefault, None, Button, Link, MenuItem };
+
+inline constexpr int kNoTabIndex = -1;
+
 // A font as a form description names it; the runtime maps the face to a bundled font.
 struct FontSpec {
     const char* face = "MS Sans Serif";
@@ -57,9 +64,18 @@ struct Settings {
     bool MultiLine = false;
     ScrollBarSet ScrollBars = vbSBNone;
     bool Locked = false;
-};
+    bool Cancel = false;  // the button that Escape in its window clicks
 
-inline constexpr int kNoTabIndex = -1;
+    // For keyboard and screen-reader users; none of it shows on screen.
+    const char* AccessibleName = nullptr;         // what the control is called, over its caption
+    const char* AccessibleDescription = nullptr;  // what acting on it does
+    AccessibleRole Role = AccessibleRole::ClassDefault;
+    const char* LabelledBy = nullptr;  // the label whose caption names the control
+    // A picture or label that the keyboard reaches: Tab comes to it after every control with
+    // a TabIndex, in ascending order of this number. Focus on it acts as the pointer coming
+    // over it, Space and Return as a click on it.
+    int KeyboardStop = kNoTabIndex;
+};
 inline constexpr bool Shown = true;
 inline constexpr bool Hidden = false;
 

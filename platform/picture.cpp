@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QtEndian>
 
+#include "platform/device_pixels.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 
@@ -84,10 +85,11 @@ Picture LoadPicture(const String& path) {
     return decodePicture(bytes, path);
 }
 
-QCursor cursorFor(const Picture& picture) {
+QCursor cursorFor(const Picture& picture, qreal ratio) {
     if (!picture) return QCursor();
-    const QPoint hot = picture->hotSpot.value_or(QPoint(0, 0));
-    return QCursor(QPixmap::fromImage(picture->image), hot.x(), hot.y());
+    // The window system takes the hot spot in the pointer's own (device) pixels.
+    const QPointF hot = QPointF(picture->hotSpot.value_or(QPoint(0, 0))) * ratio;
+    return QCursor(devicePixmap(picture->image, ratio), qRound(hot.x()), qRound(hot.y()));
 }
 
 }  // namespace forms

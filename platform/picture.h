@@ -31,7 +31,8 @@ Picture LoadPicture(const String& path);
 // spot); raises 481 for anything that is not a whole picture within the size limit.
 Picture decodePicture(const QByteArray& bytes, const String& name = {});
 
-// The mouse pointer a cursor picture stands for, hot spot included.
-QCursor cursorFor(const Picture& picture);
+// The mouse pointer a cursor picture stands for, hot spot included, drawn for a screen of
+// `ratio` device pixels to a logical pixel (so that it keeps its size beside other pointers).
+QCursor cursorFor(const Picture& picture, qreal ratio = 1);
 
 }  // namespace forms

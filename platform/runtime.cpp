@@ -1,6 +1,6 @@
 #include "platform/runtime.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QScopeGuard>
 
 #include "platform/boxes.h"
@@ -87,7 +87,17 @@ int Runtime::showBox(const QString& prompt, int buttons, const QString& title) {
     ++boxesOpen_;
     const auto closed = qScopeGuard([this] { --boxesOpen_; });
     if (boxHook_) return boxHook_(prompt, buttons, title);
-    return runMessageBox(prompt, buttons, title);
+    return runMessageBox(prompt, buttons, title, boxOwner());
+}
+
+QWidget* Runtime::boxOwner() const {
+    QWidget* shown = nullptr;
+    for (Form* form : forms()) {
+        if (!form->isShown()) continue;
+        if (form->window() == QApplication::activeWindow()) return form->window();
+        if (!shown) shown = form->window();
+    }
+    return shown;
 }
 
 void Runtime::loaded(Form& form) {

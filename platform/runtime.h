@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+
+class QWidget;
 #include <QString>
 #include <functional>
 #include <map>
@@ -50,6 +52,9 @@ class Runtime {
     bool hasEnded() const { return ended_; }
 
     int showBox(const QString& prompt, int buttons, const QString& title);
+    // The window a box opens over: the active form's, else a shown form's; none before any
+    // form is shown.
+    QWidget* boxOwner() const;
     void setBoxHook(BoxHook hook) { boxHook_ = std::move(hook); }
 
     QString appPath() const { return appPath_; }

@@ -53,7 +53,6 @@ TextBox::TextBox(Form& form, const ControlDesc& desc, QString name, int index, Q
     widget_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     widget_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
                                                      : Qt::ScrollBarAlwaysOff);
-    widget_->setAccessibleName(Name());
     lockedChanged();
     QObject::connect(widget_, &QPlainTextEdit::textChanged, [this] { edited(); });
     new ControlEventFilter(widget_->viewport(), *this, ControlEventFilter::Mode::ObserveOnly);

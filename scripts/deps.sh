@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
   desktop-file-utils appstream dpkg-dev file
+  dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
+  qt6-wayland weston
 )
 
 missing=()

@@ -10,11 +10,13 @@ using enum ControlClass;
 // clang-format off
 constexpr ControlDesc kControls[] = {
     // name     class          container   left  top  width  height  tab  visible
-    {"Picture1", PictureBox,    "frmCode",  0,    0,   8655,  495,    1,   Shown},
+    {"Picture1", PictureBox,    "frmCode",  0,    0,   8655,  495,    1,   Shown,
+        {.AccessibleName = "Buttons"}},
     {"cmdClose", CommandButton, "Picture1", 7440, 0,   1095,  375,    2,   Shown,
-        {.Caption = "Close"}},
+        {.Caption = "Close", .Cancel = true, .AccessibleDescription = "Hides this window"}},
     {"txtCode",  TextBox,       "frmCode",  0,    480, 8655,  6015,   0,   Shown,
-        {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true}},
+        {.MultiLine = true, .ScrollBars = vbVertical, .Locked = true,
+         .AccessibleName = "Project code"}},
 };
 // clang-format on
 
