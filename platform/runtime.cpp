@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
+#include <new>
 
 #include "platform/boxes.h"
 #include "platform/form.h"
@@ -21,7 +22,7 @@ Runtime::Runtime(std::unique_ptr<Clock> clock) : clock_(std::move(clock)), timer
     Q_ASSERT(!g_current);
     g_current = this;
     timers_.setHold([this] { return depth_ > 0 || ended_; });
-    appPath_ = QCoreApplication::applicationDirPath();
+    appPath_ = programDirectory();
 }
 
 Runtime::~Runtime() {
@@ -34,6 +35,10 @@ Runtime::~Runtime() {
 Runtime& Runtime::current() {
     Q_ASSERT(g_current);
     return *g_current;
+}
+
+bool Runtime::exists() {
+    return g_current != nullptr;
 }
 
 void Runtime::run(const QString& handler, const std::function<void()>& body) {
@@ -50,6 +55,8 @@ void Runtime::run(const QString& handler, const std::function<void()>& body) {
         body();
     } catch (const RuntimeError& error) {
         reportError(handler, error);
+    } catch (const std::bad_alloc&) {
+        reportError(handler, {kOutOfMemory, errorDescription(kOutOfMemory), {}, {}});
     } catch (const EndRequest&) {
         --depth_;
         end();
@@ -63,14 +70,18 @@ void Runtime::reportError(const QString& handler, const RuntimeError& error) {
     QString line = QStringLiteral("kinemora: run-time error %1 (%2) in %3")
                        .arg(error.number)
                        .arg(error.description, handler);
-    if (!error.file.isEmpty()) line += QStringLiteral(": ") + nativePath(error.file);
+    QString file = error.file;
+    if (!error.reason.isEmpty()) file += QStringLiteral(": ") + error.reason;
+    if (!file.isEmpty()) line += QStringLiteral(": ") + file;
     fprintf(stderr, "%s\n", qPrintable(line));
     fflush(stderr);
     // A handler that keeps failing the same way (a timer, say) shows its box only once.
     if (!reported_.insert({handler, error.number}).second) return;
+    QString prompt =
+        QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number).arg(error.description);
+    if (!file.isEmpty()) prompt += QLatin1Char('\n') + file;
     ++depth_;
-    showBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number).arg(error.description),
-            kErrorBox, QCoreApplication::applicationName());
+    showBox(prompt, kErrorBox, QCoreApplication::applicationName());
     --depth_;
 }
 

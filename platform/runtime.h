@@ -35,9 +35,11 @@ class Runtime {
     Runtime& operator=(const Runtime&) = delete;
 
     static Runtime& current();
+    static bool exists();
 
     // Runs one handler: never two at once, never after the end. An untrapped error abandons
-    // the rest of the handler and is reported; End() ends the program.
+    // the rest of the handler and is reported (running out of memory as error 7); End() ends
+    // the program.
     void run(const QString& handler, const std::function<void()>& body);
     bool isRunningHandler() const { return depth_ > 0; }
     // Told of every handler the runtime runs, before it runs (for measuring, not for behaviour).

@@ -158,7 +158,7 @@ TEST_F(DispatchTest, ErrorBoxOncePerHandlerAndErrorStandardErrorEveryTime) {
 
     ASSERT_EQ(h.boxes().size(), 3u);  // one for each handler and error number
     EXPECT_EQ(h.boxes()[0].prompt, "Run-time error '6':\n\nOverflow");
-    EXPECT_EQ(h.boxes()[1].prompt, "Run-time error '53':\n\nFile not found");
+    EXPECT_EQ(h.boxes()[1].prompt, "Run-time error '53':\n\nFile not found\nnowhere/missing.bmp");
     EXPECT_EQ(h.boxes()[2].prompt, h.boxes()[1].prompt);
     EXPECT_EQ(lines("6 (Overflow) in frmClock.cmdGo_Click\n"), 2);
     EXPECT_EQ(lines("53 (File not found) in frmClock.cmdGo_Click: nowhere/missing.bmp\n"), 1);
@@ -210,6 +210,20 @@ TEST_F(DispatchTest, CloseBoxUnloadsTheFormAndItsNextUseCreatesItAfresh) {
     again.window()->close();
     f.window()->close();  // the last form gone ends the program
     EXPECT_TRUE(h.runtime().hasEnded());
+}
+
+TEST_F(DispatchTest, OutOfMemoryIsReportedAsError7AndTheProgramGoesOn) {
+    f.onGo = [] { throw std::bad_alloc(); };
+    testing::internal::CaptureStderr();
+    h.click(f, Harness::centreOf(f.cmdGo));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(h.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes()[0].prompt, "Run-time error '7':\n\nOut of memory");
+    EXPECT_NE(errors.find("run-time error 7 (Out of memory) in frmClock.cmdGo_Click"),
+              std::string::npos);
+    h.click(f, Harness::centreOf(f.cmdOther));
+    EXPECT_EQ(f.otherClicks, 1);
+    EXPECT_FALSE(h.runtime().hasEnded());
 }
 
 }  // namespace
