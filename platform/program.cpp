@@ -20,6 +20,7 @@ void prepareApplication(const char* title) {
 }
 
 Form& startProject(Runtime& runtime, const Project& project) {
+    runtime.setStartupForm(QString::fromLatin1(project.startup));
     for (const FormClass& form : project.forms) {
         if (std::strcmp(form.name, project.startup) != 0) continue;
         Form& startup = form.instance(runtime);

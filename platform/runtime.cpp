@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
+#include <algorithm>
 #include <new>
 
 #include "platform/boxes.h"
@@ -63,6 +64,8 @@ void Runtime::run(const QString& handler, const std::function<void()>& body) {
         return;
     }
     --depth_;
+    closePending();
+    if (std::exchange(deleteAfterHandler_, false)) deleteUnloadedLater();
     timers_.fireDue();  // a timer that fell due meanwhile ticks now, once
 }
 
@@ -88,6 +91,7 @@ void Runtime::reportError(const QString& handler, const RuntimeError& error) {
 void Runtime::end() {
     if (ended_) return;
     ended_ = true;
+    pendingCloses_.clear();
     timers_.stopAll();
     files_.closeAll();
     for (Form* form : forms()) form->hideWindow();
@@ -105,20 +109,64 @@ void Runtime::loaded(Form& form) {
     form.raiseLoad();
 }
 
+void Runtime::requestClose(Form& form) {
+    if (ended_) return;
+    if (depth_ > 0) {
+        if (std::find(pendingCloses_.begin(), pendingCloses_.end(), &form) == pendingCloses_.end())
+            pendingCloses_.push_back(&form);
+        return;
+    }
+    close(form);
+}
+
+void Runtime::close(Form& form) {
+    if (form.closeBoxHides()) {
+        form.Hide();
+        return;
+    }
+    if (!form.queryUnload() || ended_) return;
+    unload(form);
+}
+
+void Runtime::closePending() {
+    while (!pendingCloses_.empty() && !ended_ && depth_ == 0) {
+        Form* form = pendingCloses_.front();
+        pendingCloses_.erase(pendingCloses_.begin());
+        const auto all = forms();
+        if (std::find(all.begin(), all.end(), form) != all.end()) close(*form);
+    }
+}
+
 void Runtime::unload(Form& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
         if (it->second.get() != &form) continue;
         form.hideWindow();
         form.stopTimers();
+        const bool startup = form.Name() == startupForm_;
         unloaded_.push_back(std::move(it->second));
         forms_.erase(it);
+        std::erase(pendingCloses_, &form);
         // The form's window may be in the middle of handling the close: delete it later, from
         // the event loop.
-        QMetaObject::invokeMethod(
-            &unloading_, [this] { unloaded_.clear(); }, Qt::QueuedConnection);
-        if (forms_.empty()) end();  // the last form gone ends the program
+        deleteUnloadedLater();
+        if (startup || forms_.empty()) end();
         return;
     }
+}
+
+void Runtime::deleteUnloadedLater() {
+    QMetaObject::invokeMethod(
+        &unloading_, [this] { deleteUnloaded(); }, Qt::QueuedConnection);
+}
+
+// Never while a handler runs: it may belong to one of these forms (a box's event loop
+// delivers queued calls too). Then it waits for the handler's return.
+void Runtime::deleteUnloaded() {
+    if (depth_ > 0) {
+        deleteAfterHandler_ = true;
+        return;
+    }
+    unloaded_.clear();
 }
 
 std::vector<Form*> Runtime::forms() const {

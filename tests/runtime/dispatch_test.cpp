@@ -47,13 +47,17 @@ class frmClock final : public Form {
         });
         cmdGo.Click.bind("cmdGo_Click", [this](auto&) { onGo(); });
         cmdOther.Click.bind("cmdOther_Click", [this](auto&) { ++otherClicks; });
+        onUnload(&frmClock::Form_Unload, "Form_Unload");
     }
     Timer& tmrA = control<Timer>("tmrA");
     Timer& tmrB = control<Timer>("tmrB");
     CommandButton& cmdGo = control<CommandButton>("cmdGo");
     CommandButton& cmdOther = control<CommandButton>("cmdOther");
     int ticksA = 0, ticksB = 0, otherClicks = 0;
-    std::function<void()> onGo, onTickA = [] {}, onTickB = [] {};
+    std::function<void()> onGo, onTickA = [] {}, onTickB = [] {}, onUnloading = [] {};
+
+  private:
+    void Form_Unload(Integer&) { onUnloading(); }
 };
 
 class DispatchTest : public ::testing::Test {
@@ -224,6 +228,38 @@ TEST_F(DispatchTest, OutOfMemoryIsReportedAsError7AndTheProgramGoesOn) {
     h.click(f, Harness::centreOf(f.cmdOther));
     EXPECT_EQ(f.otherClicks, 1);
     EXPECT_FALSE(h.runtime().hasEnded());
+}
+
+// A close from code while a box is open in one of the form's handlers: the box's event loop
+// runs on, yet the form stays until its handler has returned, and then it is closed as the
+// close box would. The start-up form gone ends the program, other forms loaded or not.
+TEST_F(DispatchTest, CloseWhileAHandlerRunsWaitsForItAndUnloadingTheStartUpFormEnds) {
+    h.runtime().setStartupForm(QStringLiteral("frmClock"));
+    Instance<frmNote>().Show();
+    bool handlerDone = false, stayedDuringTheBox = false, unloadAfterHandler = false;
+    int unloads = 0;  // counted here: once unloaded, the form is deleted
+    f.onGo = [&] {
+        MsgBox(QStringLiteral("Sure?"), vbYesNo, "Ask");
+        f.Caption = QStringLiteral("still here");  // its own form, after the box
+        handlerDone = true;
+    };
+    f.onUnloading = [&] {
+        ++unloads;
+        unloadAfterHandler = handlerDone;
+    };
+    h.whileBoxOpen([&] {
+        f.window()->close();
+        h.settle();
+        stayedDuringTheBox = h.runtime().hasForm<frmClock>() && unloads == 0 && f.isShown();
+    });
+    h.click(f, Harness::centreOf(f.cmdGo));
+    EXPECT_TRUE(stayedDuringTheBox);
+    EXPECT_TRUE(handlerDone);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_TRUE(unloadAfterHandler);
+    EXPECT_FALSE(h.runtime().hasForm<frmClock>());
+    EXPECT_TRUE(h.runtime().hasForm<frmNote>());
+    EXPECT_TRUE(h.runtime().hasEnded());
 }
 
 }  // namespace
