@@ -1,15 +1,64 @@
 #include "platform/scroll_bar.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "platform/control_widget.h"
+#include "platform/errors.h"
 
 namespace forms {
+
+namespace {
+
+// Qt's scroll bar with the keys following its arrows (Qt's own bar inverts them): Right, Down
+// and PageDown raise the value, Left, Up and PageUp lower it. The middle button does nothing
+// (Qt's jumps the thumb to the pointer); the left button steps as the arrows and track say.
+class ScrollBarWidget final : public QScrollBar {
+  public:
+    using QScrollBar::QScrollBar;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const SliderAction action = actionFor(event->key());
+        if (action == SliderNoAction) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(action);
+        event->accept();
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::MiddleButton) return;
+        QScrollBar::mousePressEvent(event);
+    }
+
+  private:
+    static SliderAction actionFor(int key) {
+        switch (key) {
+            case Qt::Key_Right:
+            case Qt::Key_Down:
+                return SliderSingleStepAdd;
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+                return SliderSingleStepSub;
+            case Qt::Key_PageDown:
+                return SliderPageStepAdd;
+            case Qt::Key_PageUp:
+                return SliderPageStepSub;
+            default:
+                return SliderNoAction;
+        }
+    }
+};
+
+}  // namespace
 
 HScrollBar::HScrollBar(Form& form, const ControlDesc& desc, QString name, int index,
                        QWidget* container)
     : Control(form, desc, std::move(name), index),
-      widget_(new QScrollBar(Qt::Horizontal, container)) {
+      widget_(new ScrollBarWidget(Qt::Horizontal, container)) {
     Min.initialise(desc.set.Min);
     Max.initialise(desc.set.Max);
     Value.initialise(desc.set.Value);
@@ -30,8 +79,15 @@ void HScrollBar::rangeChanged() {
     widget_->setPageStep(LargeChange.get().value());
 }
 
-// Value set by the program: the bar follows, and Change is raised as for the user's change.
+// Value set by the program: it must lie within Min..Max. The bar follows, and Change is raised
+// as for the user's change.
 void HScrollBar::valueChanged() {
+    const int low = std::min(Min.get().value(), Max.get().value());
+    const int high = std::max(Min.get().value(), Max.get().value());
+    if (Value.get().value() < low || Value.get().value() > high) {
+        Value.initialise(widget_->value());
+        raiseError(kInvalidPropertyValue);
+    }
     const QSignalBlocker quiet(widget_);
     widget_->setValue(Value.get().value());
     raise(&ControlEvents::Change);
