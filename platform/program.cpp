@@ -7,6 +7,7 @@
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
+#include "platform/session_bus.h"
 
 namespace forms {
 
@@ -31,6 +32,7 @@ Form& startProject(Runtime& runtime, const Project& project) {
 }
 
 int run(int argc, char** argv, const Project& project) {
+    useOnlyAnExistingSessionBus();
     QApplication application(argc, argv);
     prepareApplication(project.title);
     Runtime runtime;

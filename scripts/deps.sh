@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libgtest-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
+  dbus-x11  # the bus autolaunch that the program must not start (tests/e2e)
 )
 
 missing=()
