@@ -8,6 +8,8 @@ QString errorDescription(int number) {
             return QStringLiteral("Invalid procedure call or argument");
         case kOverflow:
             return QStringLiteral("Overflow");
+        case kOutOfMemory:
+            return QStringLiteral("Out of memory");
         case kBadFileNumber:
             return QStringLiteral("Bad file name or number");
         case kFileNotFound:
@@ -20,6 +22,8 @@ QString errorDescription(int number) {
             return QStringLiteral("Path/File access error");
         case kNoSuchArrayElement:
             return QStringLiteral("Control array element does not exist");
+        case kInvalidPropertyValue:
+            return QStringLiteral("Invalid property value");
         case kInvalidPicture:
             return QStringLiteral("Invalid picture");
         default:
@@ -27,8 +31,8 @@ QString errorDescription(int number) {
     }
 }
 
-void raiseError(int number, const QString& file) {
-    throw RuntimeError{number, errorDescription(number), file};
+void raiseError(int number, const QString& file, const QString& reason) {
+    throw RuntimeError{number, errorDescription(number), file, reason};
 }
 
 }  // namespace forms

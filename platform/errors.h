@@ -8,12 +8,14 @@ namespace forms {
 enum ErrorNumber : int {
     kInvalidCall = 5,
     kOverflow = 6,
+    kOutOfMemory = 7,
     kBadFileNumber = 52,
     kFileNotFound = 53,
     kFileAlreadyOpen = 55,
     kInputPastEnd = 62,
     kPathFileAccess = 75,
     kNoSuchArrayElement = 340,
+    kInvalidPropertyValue = 380,
     kInvalidPicture = 481,
 };
 
@@ -22,10 +24,11 @@ enum ErrorNumber : int {
 struct RuntimeError {
     int number;
     QString description;
-    QString file;  // the file the failing operation worked on, if any
+    QString file;    // the native path of the file the failing operation worked on, if any
+    QString reason;  // why that file failed, when the number alone does not say
 };
 
 QString errorDescription(int number);
-[[noreturn]] void raiseError(int number, const QString& file = {});
+[[noreturn]] void raiseError(int number, const QString& file = {}, const QString& reason = {});
 
 }  // namespace forms

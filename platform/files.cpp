@@ -1,10 +1,10 @@
 #include "platform/files.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QtEndian>
 #include <array>
 
 #include "platform/errors.h"
+#include "platform/file_access.h"
 #include "platform/paths.h"
 #include "platform/runtime.h"
 
@@ -44,19 +44,18 @@ int utf8Sequence(const unsigned char* p, qsizetype left, char32_t& code) {
     return code < min || code > 0x10FFFF || surrogate ? 0 : length;
 }
 
-}  // namespace
-
-QString decodeText(const QByteArray& bytes) {
+// UTF-8 where the bytes are valid UTF-8, Windows-1252 byte by byte where they are not.
+QString decodeUtf8OrCp1252(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
         // Plain ASCII, the bulk of any program text, goes across a run at a time.
         qsizetype run = i;
         while (run < size && p[run] < 0x80) ++run;
         if (run > i) {
-            text.append(QLatin1StringView(bytes.constData() + i, run - i));
+            text.append(QLatin1StringView(bytes.data() + i, run - i));
             i = run;
             continue;
         }
@@ -74,17 +73,50 @@ QString decodeText(const QByteArray& bytes) {
     return text;
 }
 
+// UTF-16 code units as they are (a lone surrogate too); an odd last byte is shown as U+FFFD.
+QString decodeUtf16(QByteArrayView bytes, bool littleEndian) {
+    const qsizetype units = bytes.size() / 2;
+    QString text(units + bytes.size() % 2, Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    if (littleEndian)
+        qFromLittleEndian<char16_t>(bytes.data(), units, out);
+    else
+        qFromBigEndian<char16_t>(bytes.data(), units, out);
+    if (bytes.size() % 2) out[units] = QChar::ReplacementCharacter;
+    return text;
+}
+
+QString tooLargeReason(const FileContent& content, qint64 limit) {
+    if (content.statedSize > limit)
+        return QStringLiteral("too large: %1, over the limit of %2")
+            .arg(sizeText(content.statedSize), sizeText(limit));
+    return QStringLiteral("too large: over the limit of %1").arg(sizeText(limit));
+}
+
+}  // namespace
+
+QString decodeText(const QByteArray& bytes) {
+    const QByteArrayView all(bytes);
+    if (all.startsWith("\xEF\xBB\xBF")) return decodeUtf8OrCp1252(all.sliced(3));
+    if (all.startsWith("\xFF\xFE")) return decodeUtf16(all.sliced(2), true);
+    if (all.startsWith("\xFE\xFF")) return decodeUtf16(all.sliced(2), false);
+    return decodeUtf8OrCp1252(all);
+}
+
 void FileTable::openForInput(const QString& path, int fileNumber) {
     if (fileNumber < 1 || fileNumber > 511) raiseError(kBadFileNumber);
-    if (open_.count(fileNumber)) raiseError(kFileAlreadyOpen, path);
     const QString native = nativePath(path);
-    const QFileInfo info(native);
-    if (!info.exists()) raiseError(kFileNotFound, path);
-    QFile input(native);
-    if (info.isDir() || !input.open(QIODevice::ReadOnly)) raiseError(kPathFileAccess, path);
-    const QByteArray bytes = input.readAll();
-    if (input.error() != QFileDevice::NoError) raiseError(kPathFileAccess, path);
-    open_[fileNumber] = OpenFile{decodeText(bytes), 0};
+    if (open_.count(fileNumber)) raiseError(kFileAlreadyOpen, native);
+    const FileContent content = readRegularFile(native, kMaxTextBytes);
+    if (content.overLimit)
+        raiseError(kPathFileAccess, native, tooLargeReason(content, kMaxTextBytes));
+    open_[fileNumber] = OpenFile{native, decodeText(content.bytes), content.bytes.size(), 0};
+}
+
+std::optional<qint64> FileTable::lengthWhileOpen(const QString& nativePath) const {
+    for (const auto& [number, file] : open_)
+        if (file.nativePath == nativePath) return file.bytes;
+    return std::nullopt;
 }
 
 FileTable::OpenFile& FileTable::file(int fileNumber) {
@@ -109,6 +141,11 @@ QString FileTable::read(qint64 characters, int fileNumber) {
     OpenFile& f = file(fileNumber);
     if (characters > 0 && f.position >= f.text.size()) raiseError(kInputPastEnd);
     const qsizetype count = std::min<qint64>(characters, f.text.size() - f.position);
+    // A read that gives nothing ends the file, so that a loop reading to the end always ends.
+    if (count == 0) {
+        f.position = f.text.size();
+        return {};
+    }
     QString part =
         f.position == 0 && count == f.text.size() ? f.text : f.text.mid(f.position, count);
     f.position += count;
@@ -123,10 +160,12 @@ void OpenForInput(const QString& path, int fileNumber) {
     Runtime::current().files().openForInput(path, fileNumber);
 }
 
+// An open file's length is what it held when it was opened: for files whose stated size is
+// not their content (procfs, say), a read of FileLen characters then takes the whole text.
 qint64 FileLen(const QString& path) {
-    const QFileInfo info(nativePath(path));
-    if (!info.exists()) raiseError(kFileNotFound, path);
-    return info.size();
+    const QString native = nativePath(path);
+    if (const auto length = Runtime::current().files().lengthWhileOpen(native)) return *length;
+    return regularFileSize(native);
 }
 
 bool Eof(int fileNumber) {

@@ -92,7 +92,9 @@ std::pair<int, int> tabPlace(const Control& control) {
 }  // namespace
 
 Form::Form(const FormDesc& desc)
-    : name_(QString::fromLatin1(desc.name)), window_(std::make_unique<FormWindow>(*this)) {
+    : name_(QString::fromLatin1(desc.name)),
+      window_(std::make_unique<FormWindow>(*this)),
+      closeBox_(desc.closeBox) {
     Caption.initialise(QString::fromUtf8(desc.caption));
     window_->setWindowTitle(Caption);
     window_->setFixedSize(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
@@ -184,18 +186,18 @@ void Form::raise(Event ControlEvents::*event, const EventArgs& args) {
         Runtime::current().run(handlerName(handler.handler()), [&] { handler.call(args); });
 }
 
-// The close box: Unload may cancel; otherwise the form is discarded, and a later use creates
-// it afresh from its description.
+// The window stays as it is: the runtime hides or discards the form, now or once the running
+// handler has returned.
 void Form::closeRequested(QCloseEvent* event) {
-    Runtime& runtime = Runtime::current();
+    event->ignore();
+    Runtime::current().requestClose(*this);
+}
+
+bool Form::queryUnload() {
     Integer cancel = 0;
-    if (unload_) runtime.run(handlerName(unloadHandler_), [this, &cancel] { unload_(cancel); });
-    if (runtime.hasEnded()) return;
-    if (cancel != 0) {
-        event->ignore();
-        return;
-    }
-    runtime.unload(*this);
+    if (unload_)
+        Runtime::current().run(handlerName(unloadHandler_), [this, &cancel] { unload_(cancel); });
+    return cancel == 0;
 }
 
 void Form::hideWindow() {

@@ -57,6 +57,9 @@ class Form : public ControlEvents {
     void raiseLoad();
     void raise(Event ControlEvents::*event, const EventArgs& args);
     void closeRequested(QCloseEvent* event);
+    bool closeBoxHides() const { return closeBox_ == CloseBox::Hides; }
+    // Raises Unload; whether the form may go (Unload did not cancel).
+    bool queryUnload();
     void hideWindow();
     void stopTimers();
     void painted();
@@ -97,6 +100,7 @@ class Form : public ControlEvents {
     std::map<std::string, std::any> statics_;
     QString unloadHandler_;
     std::function<void(Integer&)> unload_;
+    CloseBox closeBox_;
     bool everShown_ = false;
 };
 

@@ -91,6 +91,10 @@ struct ControlDesc {
     Settings set = {};
 };
 
+// What the close box of a form's window does: unload the form (raising Unload; a later use
+// creates it afresh), or only hide it, keeping the form and everything in it.
+enum class CloseBox { Unloads, Hides };
+
 // A whole form: its window and its controls, listed in stacking order within each container
 // (a control lies above those of its container listed after it).
 struct FormDesc {
@@ -99,6 +103,7 @@ struct FormDesc {
     float clientWidth, clientHeight;  // twips
     std::span<const ControlDesc> controls;
     const char* icon = nullptr;  // name of an embedded picture
+    CloseBox closeBox = CloseBox::Unloads;
 };
 
 }  // namespace forms

@@ -2,14 +2,13 @@
 
 #include <QBuffer>
 #include <QCursor>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QtEndian>
 
 #include "platform/device_pixels.h"
 #include "platform/errors.h"
+#include "platform/file_access.h"
 #include "platform/paths.h"
 
 namespace forms {
@@ -53,6 +52,21 @@ bool tooLarge(QSize size) {
     return qint64(size.width()) * size.height() * 4 > kMaxPictureBytes;
 }
 
+// A picture may be whole and valid and still be refused for its size: the report says so.
+[[noreturn]] void raiseTooLarge(const String& name, const QString& reason) {
+    throw RuntimeError{kInvalidPicture, QStringLiteral("Picture too large"), name, reason};
+}
+
+QString pixelsReason(QSize size) {
+    return QStringLiteral("%1 × %2 pixels, over the limit of %3 megapixels")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kMaxPictureBytes / 4 / (1024 * 1024));
+}
+
+// Nothing bigger than the largest picture's pixels plus generous headers can be one.
+constexpr qint64 kMaxPictureFileBytes = kMaxPictureBytes + 1024 * 1024;
+
 }  // namespace
 
 Picture decodePicture(const QByteArray& bytes, const String& name) {
@@ -62,9 +76,13 @@ Picture decodePicture(const QByteArray& bytes, const String& name) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    if (!reader.canRead() || tooLarge(reader.size())) raiseError(kInvalidPicture, name);
+    // Also for a format that states no size before decoding, Qt refuses to allocate more.
+    reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
+    if (!reader.canRead()) raiseError(kInvalidPicture, name);
+    if (tooLarge(reader.size())) raiseTooLarge(name, pixelsReason(reader.size()));
     QImage image = reader.read();
-    if (image.isNull() || tooLarge(image.size())) raiseError(kInvalidPicture, name);
+    if (image.isNull()) raiseError(kInvalidPicture, name);
+    if (tooLarge(image.size())) raiseTooLarge(name, pixelsReason(image.size()));
     auto picture = std::make_shared<PictureData>();
     picture->image = std::move(image);
     picture->hotSpot = cursorHotSpot(bytes);
@@ -73,16 +91,15 @@ Picture decodePicture(const QByteArray& bytes, const String& name) {
 
 Picture LoadPicture(const String& path) {
     const String file = nativePath(path);
-    const QFileInfo info(file);
-    if (!info.exists()) raiseError(kFileNotFound, path);
-    if (info.isDir()) raiseError(kPathFileAccess, path);
-    // Nothing bigger than the largest picture's pixels plus generous headers can be one.
-    if (info.size() > kMaxPictureBytes + 1024 * 1024) raiseError(kInvalidPicture, path);
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) raiseError(kPathFileAccess, path);
-    const QByteArray bytes = input.readAll();
-    if (input.error() != QFileDevice::NoError) raiseError(kPathFileAccess, path);
-    return decodePicture(bytes, path);
+    const FileContent content = readRegularFile(file, kMaxPictureFileBytes);
+    if (content.overLimit) {
+        const QString size = content.statedSize > kMaxPictureFileBytes
+                                 ? sizeText(content.statedSize)
+                                 : QStringLiteral("more than ") + sizeText(kMaxPictureFileBytes);
+        raiseTooLarge(file, QStringLiteral("a file of %1, over the limit of %2")
+                                .arg(size, sizeText(kMaxPictureFileBytes)));
+    }
+    return decodePicture(content.bytes, file);
 }
 
 QCursor cursorFor(const Picture& picture, qreal ratio) {

@@ -23,12 +23,14 @@ using Picture = std::shared_ptr<const PictureData>;
 // The largest picture the loader decodes, in bytes of 32-bit pixels.
 inline constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 
-// Loads a picture file: missing 53, unreadable 75, not a picture (or truncated, or too
-// large) 481. "\" in the path works as a directory separator on every platform.
+// Loads a picture file: missing 53, not a regular file or unreadable 75, not a picture (or
+// truncated) 481, and 481 "Picture too large" for a file or a picture over the size limits.
+// "\" in the path works as a directory separator on every platform.
 Picture LoadPicture(const String& path);
 
 // Decodes picture bytes by content (any format Qt's image readers know, cursors with their hot
 // spot); raises 481 for anything that is not a whole picture within the size limit.
+// `name` is the file's native path, for the report.
 Picture decodePicture(const QByteArray& bytes, const String& name = {});
 
 // The mouse pointer a cursor picture stands for, hot spot included, drawn for a screen of

@@ -9,6 +9,7 @@
 #include "platform/accessibility.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
+#include "platform/session_bus.h"
 
 namespace forms {
 
@@ -52,6 +53,7 @@ void prepareApplication(const char* title) {
 }
 
 Form& startProject(Runtime& runtime, const Project& project) {
+    runtime.setStartupForm(QString::fromLatin1(project.startup));
     for (const FormClass& form : project.forms) {
         if (std::strcmp(form.name, project.startup) != 0) continue;
         Form& startup = form.instance(runtime);
@@ -68,6 +70,7 @@ int run(int argc, char** argv, const Project& project) {
                      project.title);
         return 1;
     }
+    useOnlyAnExistingSessionBus();
     QApplication application(argc, argv);
     prepareApplication(project.title);
     Runtime runtime;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QScopeGuard>
+#include <algorithm>
+#include <new>
 
 #include "platform/boxes.h"
 #include "platform/form.h"
@@ -21,7 +23,7 @@ Runtime::Runtime(std::unique_ptr<Clock> clock) : clock_(std::move(clock)), timer
     Q_ASSERT(!g_current);
     g_current = this;
     timers_.setHold([this] { return depth_ > 0 || ended_; });
-    appPath_ = QCoreApplication::applicationDirPath();
+    appPath_ = programDirectory();
 }
 
 Runtime::~Runtime() {
@@ -34,6 +36,10 @@ Runtime::~Runtime() {
 Runtime& Runtime::current() {
     Q_ASSERT(g_current);
     return *g_current;
+}
+
+bool Runtime::exists() {
+    return g_current != nullptr;
 }
 
 void Runtime::run(const QString& handler, const std::function<void()>& body) {
@@ -50,12 +56,16 @@ void Runtime::run(const QString& handler, const std::function<void()>& body) {
         body();
     } catch (const RuntimeError& error) {
         reportError(handler, error);
+    } catch (const std::bad_alloc&) {
+        reportError(handler, {kOutOfMemory, errorDescription(kOutOfMemory), {}, {}});
     } catch (const EndRequest&) {
         --depth_;
         end();
         return;
     }
     --depth_;
+    closePending();
+    if (std::exchange(deleteAfterHandler_, false)) deleteUnloadedLater();
     timers_.fireDue();  // a timer that fell due meanwhile ticks now, once
 }
 
@@ -63,20 +73,25 @@ void Runtime::reportError(const QString& handler, const RuntimeError& error) {
     QString line = QStringLiteral("kinemora: run-time error %1 (%2) in %3")
                        .arg(error.number)
                        .arg(error.description, handler);
-    if (!error.file.isEmpty()) line += QStringLiteral(": ") + nativePath(error.file);
+    QString file = error.file;
+    if (!error.reason.isEmpty()) file += QStringLiteral(": ") + error.reason;
+    if (!file.isEmpty()) line += QStringLiteral(": ") + file;
     fprintf(stderr, "%s\n", qPrintable(line));
     fflush(stderr);
     // A handler that keeps failing the same way (a timer, say) shows its box only once.
     if (!reported_.insert({handler, error.number}).second) return;
+    QString prompt =
+        QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number).arg(error.description);
+    if (!file.isEmpty()) prompt += QLatin1Char('\n') + file;
     ++depth_;
-    showBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number).arg(error.description),
-            kErrorBox, QCoreApplication::applicationName());
+    showBox(prompt, kErrorBox, QCoreApplication::applicationName());
     --depth_;
 }
 
 void Runtime::end() {
     if (ended_) return;
     ended_ = true;
+    pendingCloses_.clear();
     timers_.stopAll();
     files_.closeAll();
     for (Form* form : forms()) form->hideWindow();
@@ -104,20 +119,64 @@ void Runtime::loaded(Form& form) {
     form.raiseLoad();
 }
 
+void Runtime::requestClose(Form& form) {
+    if (ended_) return;
+    if (depth_ > 0) {
+        if (std::find(pendingCloses_.begin(), pendingCloses_.end(), &form) == pendingCloses_.end())
+            pendingCloses_.push_back(&form);
+        return;
+    }
+    close(form);
+}
+
+void Runtime::close(Form& form) {
+    if (form.closeBoxHides()) {
+        form.Hide();
+        return;
+    }
+    if (!form.queryUnload() || ended_) return;
+    unload(form);
+}
+
+void Runtime::closePending() {
+    while (!pendingCloses_.empty() && !ended_ && depth_ == 0) {
+        Form* form = pendingCloses_.front();
+        pendingCloses_.erase(pendingCloses_.begin());
+        const auto all = forms();
+        if (std::find(all.begin(), all.end(), form) != all.end()) close(*form);
+    }
+}
+
 void Runtime::unload(Form& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
         if (it->second.get() != &form) continue;
         form.hideWindow();
         form.stopTimers();
+        const bool startup = form.Name() == startupForm_;
         unloaded_.push_back(std::move(it->second));
         forms_.erase(it);
+        std::erase(pendingCloses_, &form);
         // The form's window may be in the middle of handling the close: delete it later, from
         // the event loop.
-        QMetaObject::invokeMethod(
-            &unloading_, [this] { unloaded_.clear(); }, Qt::QueuedConnection);
-        if (forms_.empty()) end();  // the last form gone ends the program
+        deleteUnloadedLater();
+        if (startup || forms_.empty()) end();
         return;
     }
+}
+
+void Runtime::deleteUnloadedLater() {
+    QMetaObject::invokeMethod(
+        &unloading_, [this] { deleteUnloaded(); }, Qt::QueuedConnection);
+}
+
+// Never while a handler runs: it may belong to one of these forms (a box's event loop
+// delivers queued calls too). Then it waits for the handler's return.
+void Runtime::deleteUnloaded() {
+    if (depth_ > 0) {
+        deleteAfterHandler_ = true;
+        return;
+    }
+    unloaded_.clear();
 }
 
 std::vector<Form*> Runtime::forms() const {

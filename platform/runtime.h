@@ -37,9 +37,11 @@ class Runtime {
     Runtime& operator=(const Runtime&) = delete;
 
     static Runtime& current();
+    static bool exists();
 
     // Runs one handler: never two at once, never after the end. An untrapped error abandons
-    // the rest of the handler and is reported; End() ends the program.
+    // the rest of the handler and is reported (running out of memory as error 7); End() ends
+    // the program. Closes that came while it ran are handled once it has returned.
     void run(const QString& handler, const std::function<void()>& body);
     bool isRunningHandler() const { return depth_ > 0; }
     // Told of every handler the runtime runs, before it runs (for measuring, not for behaviour).
@@ -78,8 +80,15 @@ class Runtime {
     bool hasForm() const {
         return forms_.count(std::type_index(typeid(F))) && forms_.at(std::type_index(typeid(F)));
     }
-    // Discards a form; a later use creates it afresh from its description.
+    // A form's window asks to close (its close box, the system, code): a form whose
+    // description says so is hidden; any other raises Unload and, unless that cancels, is
+    // discarded. While a handler runs (a box open, say) the close waits until that handler
+    // has returned, so that no form goes inside its own code.
+    void requestClose(Form& form);
+    // Discards a form; a later use creates it afresh from its description. Unloading the
+    // start-up form, or the last form, ends the program.
     void unload(Form& form);
+    void setStartupForm(QString name) { startupForm_ = std::move(name); }
     std::vector<Form*> forms() const;
 
     // Counts every repaint of every control and form, so that tests can prove a redundant
@@ -89,12 +98,18 @@ class Runtime {
 
   private:
     void loaded(Form& form);
+    void close(Form& form);
+    void closePending();
+    void deleteUnloaded();
+    void deleteUnloadedLater();
 
     std::unique_ptr<Clock> clock_;
     TimerScheduler timers_;
     FileTable files_;
     std::map<std::type_index, std::unique_ptr<Form>> forms_;
     std::vector<std::unique_ptr<Form>> unloaded_;  // deleted once their events are over
+    std::vector<Form*> pendingCloses_;
+    QString startupForm_;
     QObject unloading_;
     std::set<std::pair<QString, int>> reported_;
     BoxHook boxHook_;
@@ -103,6 +118,7 @@ class Runtime {
     int depth_ = 0;
     int boxesOpen_ = 0;
     bool ended_ = false;
+    bool deleteAfterHandler_ = false;
     quint64 repaints_ = 0;
 };
 

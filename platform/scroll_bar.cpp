@@ -1,18 +1,24 @@
 #include "platform/scroll_bar.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
+#include "platform/errors.h"
 #include "platform/keyboard_access.h"
 
 namespace forms {
 
 namespace {
 
-// The style draws a scroll bar alike with and without the focus: this one shows the style's
-// focus frame over it once the keyboard has moved the focus.
+// Qt's scroll bar with the keys following its arrows (Qt's own bar inverts them): Right, Down
+// and PageDown raise the value, Left, Up and PageUp lower it. The middle button does nothing
+// (Qt's jumps the thumb to the pointer); the left button steps as the arrows and track say.
+// The style draws the bar alike with and without the focus: this one shows the style's focus
+// frame over it once the keyboard has moved the focus.
 class ScrollBarWidget final : public QScrollBar {
   public:
     using QScrollBar::QScrollBar;
@@ -22,6 +28,39 @@ class ScrollBarWidget final : public QScrollBar {
         QScrollBar::paintEvent(event);
         QPainter painter(this);
         paintFocusFrame(*this, painter, false);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const SliderAction action = actionFor(event->key());
+        if (action == SliderNoAction) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(action);
+        event->accept();
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::MiddleButton) return;
+        QScrollBar::mousePressEvent(event);
+    }
+
+  private:
+    static SliderAction actionFor(int key) {
+        switch (key) {
+            case Qt::Key_Right:
+            case Qt::Key_Down:
+                return SliderSingleStepAdd;
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+                return SliderSingleStepSub;
+            case Qt::Key_PageDown:
+                return SliderPageStepAdd;
+            case Qt::Key_PageUp:
+                return SliderPageStepSub;
+            default:
+                return SliderNoAction;
+        }
     }
 };
 
@@ -51,8 +90,15 @@ void HScrollBar::rangeChanged() {
     widget_->setPageStep(LargeChange.get().value());
 }
 
-// Value set by the program: the bar follows, and Change is raised as for the user's change.
+// Value set by the program: it must lie within Min..Max. The bar follows, and Change is raised
+// as for the user's change.
 void HScrollBar::valueChanged() {
+    const int low = std::min(Min.get().value(), Max.get().value());
+    const int high = std::max(Min.get().value(), Max.get().value());
+    if (Value.get().value() < low || Value.get().value() > high) {
+        Value.initialise(widget_->value());
+        raiseError(kInvalidPropertyValue);
+    }
     const QSignalBlocker quiet(widget_);
     widget_->setValue(Value.get().value());
     raise(&ControlEvents::Change);

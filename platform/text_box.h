@@ -18,6 +18,7 @@ class TextBox final : public Control {
   private:
     void textChanged();
     void lockedChanged();
+    void setLocking();
     void edited();
 
     TextWidget* widget_;

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTimer>
 
 #include "app/project.h"
 #include "forms/code/frmCode.h"
+#include "platform/text_widget.h"
 #include "support/harness.h"
 
 namespace {
@@ -69,6 +74,55 @@ TEST(CodeViewer, ShownWithFocusOnTheTextAtItsStartAndRefusesEdits) {
     const QString text = code.txtCode.Text;
     QTest::keyClicks(code.txtCode.widget(), "typed");
     EXPECT_EQ(code.txtCode.Text.get(), text);
+}
+
+// Waits until the viewer's box holds all of its text.
+void waitUntilFilled(const frmCode& code) {
+    const auto& widget = static_cast<const TextWidget&>(*code.txtCode.widget());
+    while (widget.isFilling()) QCoreApplication::processEvents();
+}
+
+QString copyOfAll(frmCode& code) {
+    box(code).selectAll();
+    box(code).copy();
+    return QGuiApplication::clipboard()->text();
+}
+
+// A long text goes into the box a slice at a time, the window answering between the slices;
+// very long lines are laid out in pieces, yet what is copied is the text itself.
+TEST(CodeViewer, ShowsAnyTextWithoutFreezingAndCopiesItExactly) {
+    const QString pair = QString::fromUtf8("\xF0\x9F\x98\x80");  // a surrogate pair
+    QString longLine;
+    for (int i = 0; longLine.size() < 1024 * 1024; ++i)
+        longLine += i % 997 ? QStringLiteral("Abs(intSpeed) ") : pair + QStringLiteral("x\r");
+    const QString lines = QStringLiteral("one line of code\r\n").repeated(200000);
+    const QString unbroken = QString(100000, QLatin1Char('x')) + pair + QString(100000, u'y');
+    Harness h;
+    frmCode& code = Instance<frmCode>();
+    for (const auto& [text, large] : {std::pair{lines + longLine, true}, {unbroken, false}}) {
+        code.txtCode.Text = text;
+        code.Show();
+        int ticksWhileFilling = 0;
+        QTimer beat;
+        QObject::connect(&beat, &QTimer::timeout, [&] { ++ticksWhileFilling; });
+        beat.start(0);
+        const bool filling = static_cast<const TextWidget&>(*code.txtCode.widget()).isFilling();
+        waitUntilFilled(code);
+        if (large) {
+            EXPECT_TRUE(filling);
+            EXPECT_GT(ticksWhileFilling, 0);
+        }
+        EXPECT_EQ(code.txtCode.Text.get(), text);
+        EXPECT_EQ(box(code).textCursor().position(), 0);  // it opens at the start
+        int longest = 0;
+        for (QTextBlock b = box(code).document()->begin(); b.isValid(); b = b.next())
+            longest = std::max(longest, b.length());
+        EXPECT_LE(longest, 4097);
+        QString expected = text;
+        expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        EXPECT_EQ(copyOfAll(code), expected);
+        code.Hide();
+    }
 }
 
 }  // namespace

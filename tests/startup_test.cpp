@@ -76,7 +76,7 @@ TEST(Startup, MissingOrUnreadableFileIsReportedOnceAndTheWindowStillComesUp) {
     }
 }
 
-TEST(Startup, TheFileIsReadOnceAndOnlyTheViewersCloseBoxDiscardsItsText) {
+TEST(Startup, TheFileIsReadOnceAndTheViewerKeepsItsTextThroughCloseAndItsCloseBox) {
     ProgramDir dir;
     Harness h;
     frmAnimate& f = start(h, dir);
@@ -91,12 +91,14 @@ TEST(Startup, TheFileIsReadOnceAndOnlyTheViewersCloseBoxDiscardsItsText) {
     EXPECT_EQ(viewer().txtCode.Text.get(), text);
     EXPECT_TRUE(h.boxes().empty());
 
+    frmCode* const one = &viewer();
     viewer().window()->close();
-    EXPECT_FALSE(h.runtime().hasForm<frmCode>());
+    EXPECT_FALSE(viewer().isShown());
     EXPECT_TRUE(f.isShown());
     Instance<frmCode>().Show();
+    EXPECT_EQ(&viewer(), one);
     EXPECT_TRUE(viewer().isShown());
-    EXPECT_TRUE(viewer().txtCode.Text->isEmpty());
+    EXPECT_EQ(viewer().txtCode.Text.get(), text);
 }
 
 TEST(Startup, ClosingTheMainWindowEndsEverythingAtOnce) {

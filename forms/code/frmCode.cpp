@@ -20,7 +20,14 @@ constexpr ControlDesc kControls[] = {
 };
 // clang-format on
 
-constexpr FormDesc kCodeForm{"frmCode", "Project Code", 8655, 6465, kControls, "kinemora.ico"};
+// Its close box hides it like "Close", so that the text read at start-up stays.
+constexpr FormDesc kCodeForm{.name = "frmCode",
+                             .caption = "Project Code",
+                             .clientWidth = 8655,
+                             .clientHeight = 6465,
+                             .controls = kControls,
+                             .icon = "kinemora.ico",
+                             .closeBox = CloseBox::Hides};
 
 }  // namespace
 

@@ -1,13 +1,16 @@
 """Bad code.txt and face files in the real program's directory, one case a test.
 
-In every case the failure is reported (one box, a line on standard error every time), the
-program does not crash, the other effects keep running, and closing the window ends it with
-status 0. A file that is odd but readable (a PNG under the .bmp name, text that is not UTF-8)
-loads without any report.
+In every case the failure is reported (one box naming the file and why, a line on standard
+error every time), the program does not crash, the other effects keep running, it stays under
+400 MB of memory, and closing the window ends it with status 0. A file that is odd but readable
+(a PNG under the .bmp name, text that is not UTF-8 or is UTF-16, a special file that reads as
+text, one very long line) loads without any report, as does a program directory whose path is
+deeper than the system's limit or whose name holds a backslash.
 
 Places are client pixels of the main window (twips / 15).
 """
 
+import codecs
 import os
 import random
 import shutil
@@ -29,9 +32,17 @@ FACE, FACE_BOX = (40, 96), (16, 72, 64, 120)  # imgFace, 48 x 48
 FLASHER, FLASHER_FACE = (44, 44), (13, 45)
 MENU_ITEM_0 = (580, 309)  # the first bar of the menu, inside fraMenu at (472, 272)
 
-NOT_FOUND = (53, "File not found")
-ACCESS = (75, "Path/File access error")
-INVALID = (481, "Invalid picture")
+PEAK_MEMORY_LIMIT_MB = 400
+
+NOT_FOUND = (53, "File not found", None)
+INVALID = (481, "Invalid picture", None)
+
+
+def access(reason: str) -> tuple:
+    return (75, "Path/File access error", reason)
+
+
+NOT_REGULAR = "not a regular file ({})".format
 
 
 # --- bad files ------------------------------------------------------------------------------
@@ -81,6 +92,38 @@ def unreadable(path: str):
     os.symlink("/proc/self/mem", path)
 
 
+def fifo(path: str):
+    os.mkfifo(path)
+
+
+def link_to(target: str) -> Callable[[str], None]:
+    return lambda path: os.symlink(target, path)
+
+
+def link_loop(path: str):
+    os.symlink(os.path.basename(path), path)
+
+
+def sparse(size: int) -> Callable[[str], None]:
+    def write(path: str):
+        with open(path, "wb") as file:
+            file.truncate(size)
+    return write
+
+
+def large_bitmap(path: str):
+    """A valid 8000 x 8000 bitmap, one bit a pixel: 8 MB of file, 64 million pixels."""
+    width = height = 8000
+    stride = (width + 31) // 32 * 4
+    palette = bytes([0, 0, 0, 0, 255, 255, 255, 0])
+    file_header = struct.pack("<2sIHHI", b"BM", 62 + stride * height, 0, 0, 62)
+    info_header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 1, 0, stride * height,
+                              2835, 2835, 2, 0)
+    with open(path, "wb") as file:
+        file.write(file_header + info_header + palette)
+        file.write(bytes([0x55]) * stride * height)
+
+
 def holding(data: bytes) -> Callable[[str], None]:
     def write(path: str):
         with open(path, "wb") as file:
@@ -99,22 +142,75 @@ def fifty_megabytes(path: str):
         file.write(LAST_LINE)
 
 
+LONG_LINE_END = b" THE_END"
+
+
+def one_long_line(path: str):
+    words = b"intStep = Abs(intSpeed) "
+    with open(path, "wb") as file:
+        file.write(words * (50 * 1000 * 1000 // len(words)))
+        file.write(LONG_LINE_END)
+
+
+UTF16_TEXT = (FIRST_LINE.decode() + "\r\ncaf\u00e9 \u20ac \U0001F600\r\n" + LAST_LINE.decode())
+
+
+# --- unusual program directories (each returns where the program then lies) ------------------
+def deeper_than_the_path_limit(program_dir: str) -> str:
+    """The files moved 5000 characters deep, reached through two links (a link holds less)."""
+    levels = [f"level-{n:02d}-" + "d" * 190 for n in range(25)]
+    top = os.open(program_dir, os.O_RDONLY | os.O_DIRECTORY)
+    here = top
+    for name in levels:
+        os.mkdir(name, dir_fd=here)
+        inner = os.open(name, os.O_RDONLY | os.O_DIRECTORY, dir_fd=here)
+        if here != top:
+            os.close(here)
+        here = inner
+    for name in os.listdir(program_dir):
+        if not name.startswith("level-"):
+            os.rename(name, name, src_dir_fd=top, dst_dir_fd=here)
+    os.close(here)
+    os.close(top)
+    os.symlink("/".join(levels[:12]), os.path.join(program_dir, "half"))
+    os.symlink("/".join(["half"] + levels[12:]), os.path.join(program_dir, "deep"))
+    return os.path.join(program_dir, "deep")
+
+
+def with_backslash(program_dir: str) -> str:
+    inner = os.path.join(program_dir, "back\\slash")
+    os.mkdir(inner)
+    for name in os.listdir(program_dir):
+        if name != os.path.basename(inner):
+            os.rename(os.path.join(program_dir, name), os.path.join(inner, name))
+    return inner
+
+
 @dataclass(frozen=True)
 class Case:
     name: str
     file: str
-    make: Callable[[str], None]
-    error: tuple | None = None  # (number, description), or None when the file loads
-    first_line: str | None = None  # what the code viewer's first and last lines hold
+    make: Callable[[str], None] | None  # None keeps the file as built
+    error: tuple | None = None  # (number, description, reason or None); None when it loads
+    first_line: str | None = None  # what the code viewer's first and last lines end with
     last_line: str | None = None
     start_up_within: float | None = None  # seconds from process start to the main window
+    place: Callable[[str], str] | None = None  # moves the program's directory
+    # 50 MB of short lines is 600 000 blocks of the viewer's document: its peak is reported.
+    memory_limited: bool = True
 
 
 CODE, FACE_0 = "code.txt", "face 0.bmp"
 CASES = [
     Case("missing", CODE, missing, NOT_FOUND),
-    Case("directory", CODE, directory, ACCESS),
-    Case("unreadable", CODE, unreadable, ACCESS),
+    Case("directory", CODE, directory, access(NOT_REGULAR("a directory"))),
+    Case("unreadable", CODE, unreadable, access("input/output error")),
+    Case("fifo", CODE, fifo, access(NOT_REGULAR("a FIFO"))),
+    Case("dev_zero", CODE, link_to("/dev/zero"), access(NOT_REGULAR("a character device"))),
+    Case("link_loop", CODE, link_loop, access("too many levels of symbolic links")),
+    Case("sparse_3_gib", CODE, sparse(3 << 30),
+         access("too large: 3 GiB, over the limit of 64 MiB")),
+    Case("proc_self_status", CODE, link_to("/proc/self/status"), first_line="kinemora"),
     Case("zero_bytes", CODE, holding(b"")),
     Case("blank", CODE, holding(b"\r\n")),
     Case("garbage", CODE, holding(garbage(4096))),
@@ -122,16 +218,28 @@ CASES = [
          first_line=" still here", last_line="end"),
     Case("nul_bytes", CODE, holding(b"before\0\0after\r\n\0end"),
          first_line="\0\0after", last_line="end"),
+    Case("utf16_with_bom", CODE, holding(codecs.BOM_UTF16_LE + UTF16_TEXT.encode("utf-16-le")),
+         first_line=FIRST_LINE.decode(), last_line=LAST_LINE.decode()),
     Case("fifty_megabytes", CODE, fifty_megabytes,
-         first_line=FIRST_LINE.decode(), last_line=LAST_LINE.decode(), start_up_within=3.0),
+         first_line=FIRST_LINE.decode(), last_line=LAST_LINE.decode(), start_up_within=3.0,
+         memory_limited=False),
+    Case("fifty_megabytes_one_line", CODE, one_long_line, last_line=LONG_LINE_END.decode()),
+    Case("deeper_than_the_path_limit", CODE, None, place=deeper_than_the_path_limit,
+         first_line="animate_module.h ===="),
+    Case("backslash_in_directory", CODE, None, place=with_backslash,
+         first_line="animate_module.h ===="),
     Case("missing", FACE_0, missing, NOT_FOUND),
-    Case("directory", FACE_0, directory, ACCESS),
-    Case("unreadable", FACE_0, unreadable, ACCESS),
+    Case("directory", FACE_0, directory, access(NOT_REGULAR("a directory"))),
+    Case("unreadable", FACE_0, unreadable, access("input/output error")),
+    Case("fifo", FACE_0, fifo, access(NOT_REGULAR("a FIFO"))),
+    Case("dev_zero", FACE_0, link_to("/dev/zero"), access(NOT_REGULAR("a character device"))),
     Case("zero_bytes", FACE_0, holding(b""), INVALID),
     Case("empty_bitmap", FACE_0, holding(bitmap(0, 0)), INVALID),
     Case("truncated", FACE_0, holding(bitmap()[: 54 + 48 * 48 * 3 // 2]), INVALID),
     Case("garbage", FACE_0, holding(garbage(7000)), INVALID),
     Case("claims_30000_square", FACE_0, holding(claiming(30000, 30000)), INVALID),
+    Case("valid_8000_square", FACE_0, large_bitmap,
+         (481, "Picture too large", "8000 × 8000 pixels, over the limit of 4 megapixels")),
     Case("png", FACE_0, holding(png())),
 ]
 
@@ -139,9 +247,13 @@ CASES = [
 # --- the checks -----------------------------------------------------------------------------
 class BadFiles(unittest.TestCase):
     def start(self, case: Case) -> Program:
-        program_dir = Program.copy_program_dir(skip=[case.file])
+        program_dir = Program.copy_program_dir(skip=[case.file] if case.make else [])
         self.addCleanup(shutil.rmtree, program_dir, True)
-        case.make(os.path.join(program_dir, case.file))
+        self.file = os.path.join(program_dir, case.file)
+        if case.make:
+            case.make(self.file)
+        if case.place:
+            program_dir = case.place(program_dir)
         self.program = Program(program_dir=program_dir)
         self.addCleanup(self.program.stop)
         return self.program
@@ -151,20 +263,25 @@ class BadFiles(unittest.TestCase):
         return [w for w in self.program.windows("Kinemora")
                 if self.program.geometry(w)[2:] != MAIN_SIZE]
 
+    def what_failed(self, case: Case) -> str:
+        """The line naming the file: its native path, and why when the number does not say."""
+        reason = case.error[2]
+        return self.file + (f": {reason}" if reason else "")
+
     def reports(self, case: Case, handler: str) -> int:
-        number, description = case.error
-        start = f"kinemora: run-time error {number} ({description}) in {handler}: "
-        return sum(line.startswith(start) and line.endswith(case.file)
-                   for line in self.program.errors().splitlines())
+        number, description, _ = case.error
+        line = f"kinemora: run-time error {number} ({description}) in {handler}: "
+        line += self.what_failed(case)
+        return self.program.errors().splitlines().count(line)
 
     def check_reported_once(self, case: Case, handler: str):
         box = wait_for(self.boxes, 10, "the error box")[0]
-        number, description = case.error
-        self.assertEqual(self.program.box_text(box), f"Run-time error '{number}':\n\n{description}")
+        number, description, _ = case.error
+        self.assertEqual(self.program.box_text(box),
+                         f"Run-time error '{number}':\n\n{description}\n{self.what_failed(case)}")
         self.assertEqual(self.reports(case, handler), 1, self.program.errors())
         self.program.key("Return")
         wait_for(lambda: not self.boxes(), 5, "the error box to close")
-
     def check_no_report(self):
         self.assertNotIn("run-time error", self.program.errors())
         self.assertEqual(self.boxes(), [])
@@ -179,14 +296,17 @@ class BadFiles(unittest.TestCase):
         self.program.move(*MENU_ITEM_0)
         self.program.click(*MENU_ITEM_0)
         self.program.find_window("Project Code", 30)
-        if case.first_line is None:
-            return
-        for keys, expected in [(("ctrl+Home", "shift+End"), case.first_line),
-                               (("ctrl+End", "shift+Home"), case.last_line)]:
+
+        def copied(keys):
             for key in keys + ("ctrl+c",):
                 self.program.key(key)
-            wait_for(lambda: self.program.clipboard().endswith(expected), 10,
-                     f"the viewer's line ending {expected!r}")
+            return self.program.clipboard()
+
+        for keys, expected in [(("ctrl+Home", "shift+End"), case.first_line),
+                               (("ctrl+End", "shift+Home"), case.last_line)]:
+            if expected is not None:  # a large text may still be filling the box: ask again
+                wait_for(lambda: copied(keys).endswith(expected), 30,
+                         f"the viewer's line ending {expected!r}", interval=0.5)
 
     def check_code_file(self, case: Case):
         program = self.start(case)
@@ -242,6 +362,13 @@ class BadFiles(unittest.TestCase):
                  "the failure reported on every cycle")
         self.assertEqual(self.boxes(), [])
 
+    def peak_memory_mb(self) -> float:
+        with open(f"/proc/{self.program.process.pid}/status") as status:
+            for line in status:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1]) / 1024
+        raise AssertionError("no VmHWM line")
+
     def run_case(self, case: Case):
         if not PROGRAM:
             self.skipTest("KINEMORA_PROGRAM is not set")
@@ -250,6 +377,11 @@ class BadFiles(unittest.TestCase):
         else:
             self.check_face_file(case)
         self.assertIsNone(self.program.process.poll(), "the program ended by itself")
+        peak = self.peak_memory_mb()
+        if case.memory_limited:
+            self.assertLess(peak, PEAK_MEMORY_LIMIT_MB)
+        else:
+            print(f"\n{case.name}: peak resident memory {peak:.0f} MB", file=sys.stderr)
         self.program.close_window(self.program.window)
         self.assertEqual(self.program.wait_exit(), 0)
 

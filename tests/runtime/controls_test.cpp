@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -215,6 +216,61 @@ TEST_F(ControlsTest, TabFollowsTabIndexSkippingHiddenAndDisabledAndKeysClickButt
         QTest::keyClick(window, key);
         EXPECT_EQ(f.log, QStringList{"cmdUnder.Click"}) << key;
     }
+}
+
+namespace layout {
+// clang-format off
+constexpr ControlDesc kBarControls[] = {
+    {"hsbBar", ControlClass::HScrollBar, "frmBar", px(10), px(10), px(150), px(17), 0, Shown,
+        {.Min = 1, .Max = 10, .Value = 3}},
+};
+// clang-format on
+constexpr FormDesc kBarForm{"frmBar", "Bar", px(200), px(60), kBarControls};
+}  // namespace layout
+
+class frmBar final : public Form {
+  public:
+    frmBar() : Form(layout::kBarForm) {
+        hsbBar.Change.bind("hsbBar_Change",
+                           [this](auto&) { changes << hsbBar.Value.get().value(); });
+    }
+    HScrollBar& hsbBar = control<HScrollBar>("hsbBar");
+    QList<int> changes;
+};
+
+// The keys follow the arrows; the middle button leaves the track alone where the left steps
+// by one; a Value outside Min..Max from code is refused.
+TEST(ScrollBarTest, KeysFollowTheArrowsMiddleClickDoesNothingAndValueStaysInRange) {
+    Harness h;
+    frmBar& f = h.runtime().form<frmBar>();
+    f.Show();
+    h.settle();
+    QWidget* bar = f.hsbBar.widget();
+    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 4},    {Qt::Key_Down, 5},
+                                            {Qt::Key_PageDown, 6}, {Qt::Key_Left, 5},
+                                            {Qt::Key_Up, 4},       {Qt::Key_PageUp, 3}};
+    for (const auto& [key, value] : keys) {
+        QTest::keyClick(bar, key);
+        EXPECT_EQ(f.hsbBar.Value.get(), value) << key;
+    }
+    EXPECT_EQ(f.changes, (QList<int>{4, 5, 6, 5, 4, 3}));
+
+    const QPoint nearTheRightEnd = Harness::pointIn(f.hsbBar, {bar->width() - 25, 8});
+    h.moveTo(f, nearTheRightEnd);
+    h.press(f, nearTheRightEnd, Qt::MiddleButton);
+    h.release(f, nearTheRightEnd, Qt::MiddleButton);
+    EXPECT_EQ(f.hsbBar.Value.get(), 3);
+    h.click(f, nearTheRightEnd);
+    EXPECT_EQ(f.hsbBar.Value.get(), 4);
+
+    f.changes.clear();
+    for (const int outside : {0, 11, -1})
+        EXPECT_EQ(testing_support::errorOf([&] { f.hsbBar.Value = outside; }),
+                  kInvalidPropertyValue);
+    EXPECT_EQ(f.hsbBar.Value.get(), 4);
+    EXPECT_EQ(static_cast<QScrollBar*>(bar)->value(), 4);
+    f.hsbBar.Value = 10;
+    EXPECT_EQ(f.changes, QList<int>{10});
 }
 
 }  // namespace

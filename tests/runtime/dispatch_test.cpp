@@ -47,13 +47,17 @@ class frmClock final : public Form {
         });
         cmdGo.Click.bind("cmdGo_Click", [this](auto&) { onGo(); });
         cmdOther.Click.bind("cmdOther_Click", [this](auto&) { ++otherClicks; });
+        onUnload(&frmClock::Form_Unload, "Form_Unload");
     }
     Timer& tmrA = control<Timer>("tmrA");
     Timer& tmrB = control<Timer>("tmrB");
     CommandButton& cmdGo = control<CommandButton>("cmdGo");
     CommandButton& cmdOther = control<CommandButton>("cmdOther");
     int ticksA = 0, ticksB = 0, otherClicks = 0;
-    std::function<void()> onGo, onTickA = [] {}, onTickB = [] {};
+    std::function<void()> onGo, onTickA = [] {}, onTickB = [] {}, onUnloading = [] {};
+
+  private:
+    void Form_Unload(Integer&) { onUnloading(); }
 };
 
 class DispatchTest : public ::testing::Test {
@@ -158,7 +162,7 @@ TEST_F(DispatchTest, ErrorBoxOncePerHandlerAndErrorStandardErrorEveryTime) {
 
     ASSERT_EQ(h.boxes().size(), 3u);  // one for each handler and error number
     EXPECT_EQ(h.boxes()[0].prompt, "Run-time error '6':\n\nOverflow");
-    EXPECT_EQ(h.boxes()[1].prompt, "Run-time error '53':\n\nFile not found");
+    EXPECT_EQ(h.boxes()[1].prompt, "Run-time error '53':\n\nFile not found\nnowhere/missing.bmp");
     EXPECT_EQ(h.boxes()[2].prompt, h.boxes()[1].prompt);
     EXPECT_EQ(lines("6 (Overflow) in frmClock.cmdGo_Click\n"), 2);
     EXPECT_EQ(lines("53 (File not found) in frmClock.cmdGo_Click: nowhere/missing.bmp\n"), 1);
@@ -209,6 +213,52 @@ TEST_F(DispatchTest, CloseBoxUnloadsTheFormAndItsNextUseCreatesItAfresh) {
     again.Show();
     again.window()->close();
     f.window()->close();  // the last form gone ends the program
+    EXPECT_TRUE(h.runtime().hasEnded());
+}
+
+TEST_F(DispatchTest, OutOfMemoryIsReportedAsError7AndTheProgramGoesOn) {
+    f.onGo = [] { throw std::bad_alloc(); };
+    testing::internal::CaptureStderr();
+    h.click(f, Harness::centreOf(f.cmdGo));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(h.boxes().size(), 1u);
+    EXPECT_EQ(h.boxes()[0].prompt, "Run-time error '7':\n\nOut of memory");
+    EXPECT_NE(errors.find("run-time error 7 (Out of memory) in frmClock.cmdGo_Click"),
+              std::string::npos);
+    h.click(f, Harness::centreOf(f.cmdOther));
+    EXPECT_EQ(f.otherClicks, 1);
+    EXPECT_FALSE(h.runtime().hasEnded());
+}
+
+// A close from code while a box is open in one of the form's handlers: the box's event loop
+// runs on, yet the form stays until its handler has returned, and then it is closed as the
+// close box would. The start-up form gone ends the program, other forms loaded or not.
+TEST_F(DispatchTest, CloseWhileAHandlerRunsWaitsForItAndUnloadingTheStartUpFormEnds) {
+    h.runtime().setStartupForm(QStringLiteral("frmClock"));
+    Instance<frmNote>().Show();
+    bool handlerDone = false, stayedDuringTheBox = false, unloadAfterHandler = false;
+    int unloads = 0;  // counted here: once unloaded, the form is deleted
+    f.onGo = [&] {
+        MsgBox(QStringLiteral("Sure?"), vbYesNo, "Ask");
+        f.Caption = QStringLiteral("still here");  // its own form, after the box
+        handlerDone = true;
+    };
+    f.onUnloading = [&] {
+        ++unloads;
+        unloadAfterHandler = handlerDone;
+    };
+    h.whileBoxOpen([&] {
+        f.window()->close();
+        h.settle();
+        stayedDuringTheBox = h.runtime().hasForm<frmClock>() && unloads == 0 && f.isShown();
+    });
+    h.click(f, Harness::centreOf(f.cmdGo));
+    EXPECT_TRUE(stayedDuringTheBox);
+    EXPECT_TRUE(handlerDone);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_TRUE(unloadAfterHandler);
+    EXPECT_FALSE(h.runtime().hasForm<frmClock>());
+    EXPECT_TRUE(h.runtime().hasForm<frmNote>());
     EXPECT_TRUE(h.runtime().hasEnded());
 }
 
