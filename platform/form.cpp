@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
+#include <QPixmap>
 #include <algorithm>
 
 #include "platform/command_button.h"
@@ -69,17 +70,18 @@ Maker makerFor(ControlClass cls) {
 }
 
 // The window icon a description names. An icon file "x.ico" may lie beside its large and
-// small images made ready as "x-32.png" and "x-16.png"; those are used instead, as turning the
-// icon file's masks into alpha costs more at start-up.
+// small images made ready as "x-32.png" and "x-16.png"; those are used instead, read as any
+// embedded picture, as turning the icon file's masks into alpha costs more at start-up.
 QIcon windowIcon(const char* name) {
-    const QString path = QStringLiteral(":/pictures/") + QString::fromUtf8(name);
-    const QString stem = path.left(path.lastIndexOf(QLatin1Char('.')));
+    const QString file = QString::fromUtf8(name);
+    const QString stem = file.left(file.lastIndexOf(QLatin1Char('.')));
     QIcon ready;
     for (const int size : {32, 16}) {
         const QString image = QStringLiteral("%1-%2.png").arg(stem).arg(size);
-        if (QFile::exists(image)) ready.addFile(image, QSize(size, size));
+        if (QFile::exists(QStringLiteral(":/pictures/") + image))
+            ready.addPixmap(QPixmap::fromImage(embeddedPicture(image.toUtf8().constData())->image));
     }
-    return ready.isNull() ? QIcon(path) : ready;
+    return ready.isNull() ? QIcon(QStringLiteral(":/pictures/") + file) : ready;
 }
 
 // Where Tab comes to a control: in ascending TabIndex, then the pictures and labels that the

@@ -48,6 +48,19 @@ std::optional<QPoint> cursorHotSpot(const QByteArray& bytes) {
     return QPoint(u16At(bytes, 10), u16At(bytes, 12));
 }
 
+// The format a picture's first bytes announce. Handing it to the reader spares Qt from loading
+// every image plugin to ask each whether it knows the data; an unknown start is still left to
+// Qt to recognise.
+QByteArray announcedFormat(const QByteArray& bytes) {
+    if (bytes.startsWith("BM")) return "bmp";
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+    if (bytes.size() >= 4 && u16At(bytes, 0) == 0) {
+        if (u16At(bytes, 2) == 1) return "ico";
+        if (u16At(bytes, 2) == 2) return "cur";
+    }
+    return {};
+}
+
 bool tooLarge(QSize size) {
     return qint64(size.width()) * size.height() * 4 > kMaxPictureBytes;
 }
@@ -74,8 +87,11 @@ Picture decodePicture(const QByteArray& bytes, const String& name) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    const QByteArray format = announcedFormat(bytes);
+    QImageReader reader(&buffer, format);
+    // With a format named, auto-detection would still ask every plugin whether it claims it.
+    reader.setAutoDetectImageFormat(format.isEmpty());
+    reader.setDecideFormatFromContent(format.isEmpty());
     // Also for a format that states no size before decoding, Qt refuses to allocate more.
     reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
     if (!reader.canRead()) raiseError(kInvalidPicture, name);

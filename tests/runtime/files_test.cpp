@@ -108,6 +108,7 @@ TEST_F(FilesTest, LoadPictureDecodesByContentAndRaisesTheErrorOfEachKindOfBadFil
     const QByteArray bitmap = encoded("BMP");
     const std::pair<QString, int> cases[] = {
         {write(QStringLiteral("a png.bmp"), encoded("PNG")).replace('/', '\\'), 0},
+        {write(QStringLiteral("a jpeg.bmp"), encoded("JPEG")), 0},
         {dir_.filePath(QStringLiteral("missing.bmp")), kFileNotFound},
         {dir_.filePath(QStringLiteral("folder.bmp")), kPathFileAccess},
         {write(QStringLiteral("garbage.bmp"), "this is not a picture at all"), kInvalidPicture},
