@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/accessibility.h"
+#include "platform/font_lookup.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/session_bus.h"
@@ -48,6 +49,7 @@ void prepareApplication(const char* title) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     installAccessibility();
+    useLeanFontLookup();
     loadBundledFonts();
     QApplication::setFont(fontFor(FontSpec{}));
 }

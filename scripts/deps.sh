@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libxcb1-dev libgtest-dev
+  qt6-base-dev libgl-dev libxcb1-dev libfontconfig-dev libgtest-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
   desktop-file-utils appstream dpkg-dev file

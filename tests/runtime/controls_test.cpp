@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTest>
@@ -202,6 +203,10 @@ TEST_F(ControlsTest, LabelsWrapAtBlanksAndAutoSizeToTheirCaption) {
     EXPECT_EQ(sized.Width.get(), static_cast<Single>(width * 15));
     EXPECT_EQ(QPointF(sized.Left.get(), sized.Top.get()), QPointF(px(100), px(250)));
     EXPECT_EQ(sized.lines(), QStringList{sized.Caption.get()});
+
+    // Fonts are looked up without the system's rules but still in its folders, which give the
+    // faces for characters the bundled fonts lack.
+    EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans Mono")));
 }
 
 TEST_F(ControlsTest, TabFollowsTabIndexSkippingHiddenAndDisabledAndKeysClickButtons) {
