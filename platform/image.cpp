@@ -42,10 +42,28 @@ class ImageWidget final : public QWidget {
     QPixmap pixmap_;
 };
 
+namespace {
+
+QByteArray embeddedBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) raiseError(kFileNotFound, path);
+    return file.readAll();
+}
+
+}  // namespace
+
+// A cursor "x.cur" may lie beside its image made ready as "x.png". That is read instead: for
+// the cursor file Qt would load its icon plugin and turn the file's mask into alpha, the
+// costliest picture of the start-up. The hot spot still comes from the cursor file.
 forms::Picture embeddedPicture(const char* name) {
-    QFile file(QStringLiteral(":/pictures/") + QString::fromUtf8(name));
-    if (!file.open(QIODevice::ReadOnly)) raiseError(kFileNotFound, file.fileName());
-    return decodePicture(file.readAll(), file.fileName());
+    const QString path = QStringLiteral(":/pictures/") + QString::fromUtf8(name);
+    const QByteArray bytes = embeddedBytes(path);
+    const QString ready = path.chopped(4) + QStringLiteral(".png");
+    if (!path.endsWith(QLatin1String(".cur")) || !QFile::exists(ready))
+        return decodePicture(bytes, path);
+    auto cursor = std::make_shared<PictureData>(*decodePicture(embeddedBytes(ready), ready));
+    cursor->hotSpot = cursorHotSpot(bytes);
+    return cursor;
 }
 
 Image::Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)

@@ -39,15 +39,6 @@ bool bitmapIsTruncated(const QByteArray& bytes) {
     return available < 0 || rows > available / stride;  // stride * rows > available
 }
 
-// A cursor file's first directory entry holds its hot spot (type 2 in the file header).
-std::optional<QPoint> cursorHotSpot(const QByteArray& bytes) {
-    constexpr qsizetype kFirstEntryEnd = 6 + 16;
-    if (bytes.size() < kFirstEntryEnd || u16At(bytes, 0) != 0 || u16At(bytes, 2) != 2 ||
-        u16At(bytes, 4) == 0)
-        return std::nullopt;
-    return QPoint(u16At(bytes, 10), u16At(bytes, 12));
-}
-
 // The format a picture's first bytes announce. Handing it to the reader spares Qt from loading
 // every image plugin to ask each whether it knows the data; an unknown start is still left to
 // Qt to recognise.
@@ -81,6 +72,15 @@ QString pixelsReason(QSize size) {
 constexpr qint64 kMaxPictureFileBytes = kMaxPictureBytes + 1024 * 1024;
 
 }  // namespace
+
+// A cursor file's first directory entry holds its hot spot (type 2 in the file header).
+std::optional<QPoint> cursorHotSpot(const QByteArray& bytes) {
+    constexpr qsizetype kFirstEntryEnd = 6 + 16;
+    if (bytes.size() < kFirstEntryEnd || u16At(bytes, 0) != 0 || u16At(bytes, 2) != 2 ||
+        u16At(bytes, 4) == 0)
+        return std::nullopt;
+    return QPoint(u16At(bytes, 10), u16At(bytes, 12));
+}
 
 Picture decodePicture(const QByteArray& bytes, const String& name) {
     if (bitmapIsTruncated(bytes)) raiseError(kInvalidPicture, name);

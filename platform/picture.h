@@ -33,6 +33,9 @@ Picture LoadPicture(const String& path);
 // `name` is the file's native path, for the report.
 Picture decodePicture(const QByteArray& bytes, const String& name = {});
 
+// The hot spot that cursor file bytes state; none for any other picture.
+std::optional<QPoint> cursorHotSpot(const QByteArray& bytes);
+
 // The mouse pointer a cursor picture stands for, hot spot included, drawn for a screen of
 // `ratio` device pixels to a logical pixel (so that it keeps its size beside other pointers).
 QCursor cursorFor(const Picture& picture, qreal ratio = 1);

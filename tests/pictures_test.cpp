@@ -211,6 +211,8 @@ TEST(HandCursor, HeaderPaletteMaskAndHotSpot) {
     EXPECT_EQ(qAlpha(cursor.pixel(12, 1)), 255);  // the finger tip at the hot spot
     EXPECT_EQ(colours, (Colours{kWhite, kGrey, kSilver, kBlack, kNavy, kBlue}));
     EXPECT_EQ(cursor.pixel(12, 26), kBlue);  // the cuff's highlight
+    // The program shows the pointer from its ready-made PNG, which must be the cursor's image.
+    EXPECT_EQ(QImage(kDir + "hand.png").convertToFormat(QImage::Format_ARGB32), cursor);
 }
 
 TEST(ProgramIcon, HoldsA32And16PixelImageThatQtReads) {
