@@ -27,7 +27,7 @@ std::vector<AssetFile> windowPictures() {
         {"menu-0.bmp", encodeBmp24(drawPlainMenuBar(kDisplayCode))},
         {"ball.bmp", encodeBmp24(drawBall())},
         {"hand.cur", encodeCursor(drawHandCursor(), kHandHotSpot)},
-        {"hand.png", encodePng(drawHandCursor())},  // its image ready to use, as for the icon
+        {"hand.png", encodePng(drawHandCursor()), false},  // its image ready to use
         {"greatest-answer.bmp", encodeBmp24(drawClubCrest())},
         {"greatest.bmp", questionMark},
         {"face.bmp", encodeBmp24(drawFace())},
