@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
+#include <utility>
 
 #include "platform/accessibility.h"
 #include "platform/control_widget.h"
@@ -15,7 +16,7 @@ namespace forms {
 
 class ImageWidget final : public QWidget {
   public:
-    explicit ImageWidget(QWidget* parent) : QWidget(parent) {}
+    ImageWidget(Image& image, QWidget* parent) : QWidget(parent), image_(image) {}
 
     void show(const forms::Picture& picture) {
         picture_ = picture;
@@ -25,6 +26,8 @@ class ImageWidget final : public QWidget {
     }
 
   protected:
+    void showEvent(QShowEvent*) override { image_.Picture.get(); }
+
     // The picture is drawn one to one in device pixels, made ready for the ratio of the device
     // it is drawn on (and made again when that ratio changes).
     void paintEvent(QPaintEvent*) override {
@@ -38,6 +41,7 @@ class ImageWidget final : public QWidget {
     }
 
   private:
+    Image& image_;
     forms::Picture picture_;
     QPixmap pixmap_;
 };
@@ -67,14 +71,21 @@ forms::Picture embeddedPicture(const char* name) {
 }
 
 Image::Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
-    : Control(form, desc, std::move(name), index), widget_(new ImageWidget(container)) {
+    : Control(form, desc, std::move(name), index),
+      widget_(new ImageWidget(*this, container)),
+      embedded_(desc.set.Picture) {
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::Plain);
     describeControl(widget_, *this, QAccessible::Graphic);
     attach(widget_);
-    if (desc.set.Picture) {
-        Picture.initialise(embeddedPicture(desc.set.Picture));
-        widget_->show(Picture);
-    }
+    if (embedded_ && desc.visible) settlePicture();
+}
+
+// A hidden control's picture is decoded when it shows or its Picture is read: the pictures the
+// main window keeps in store would otherwise all be decoded before its first frame.
+void Image::settlePicture() {
+    if (!embedded_) return;
+    Picture.initialise(embeddedPicture(std::exchange(embedded_, nullptr)));
+    widget_->show(Picture);
 }
 
 void Image::pictureChanged() {

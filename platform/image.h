@@ -12,12 +12,15 @@ class Image final : public Control {
   public:
     Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<forms::Picture, Image> Picture{this, &Image::pictureChanged};
+    Property<forms::Picture, Image> Picture{
+        this, &Image::pictureChanged, {}, &Image::settlePicture};
 
   private:
     void pictureChanged();
+    void settlePicture();
 
     ImageWidget* widget_;
+    const char* embedded_;  // the embedded picture still to decode, if any
 };
 
 // A picture embedded in the program, by name; raises 481 if it is not a picture.

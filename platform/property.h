@@ -10,7 +10,8 @@ namespace forms {
 // which is what keeps the mouse effects, that re-set their properties on every move, free.
 // Any other write stores the value and then tells the owner, which updates what is shown.
 // A property may also ask its owner to settle the value before every read, for a value the
-// owner works out only when somebody needs it (an auto-sized label's size while it is hidden).
+// owner works out only when somebody needs it (an auto-sized label's size while it is hidden, a
+// hidden picture not yet decoded).
 template <typename T, typename Owner>
 class Property {
   public:
@@ -21,12 +22,13 @@ class Property {
     Property(const Property&) = delete;
 
     Property& operator=(const T& value) {
+        if (settle_) (owner_->*settle_)();  // what is written then replaces a settled value
         if (value == value_) return *this;
         value_ = value;
         (owner_->*notify_)();
         return *this;
     }
-    Property& operator=(const Property& other) { return *this = other.value_; }
+    Property& operator=(const Property& other) { return *this = other.get(); }
     // A value of another type that converts explicitly, as an Integer does to a Single.
     template <typename U>
     requires(!std::convertible_to<const U&, T> && std::constructible_from<T, const U&>) Property&

@@ -68,5 +68,15 @@ TEST_F(PictureRevealTest, LeavingOverOtherControlsKeepsTheRevealedState) {
     EXPECT_EQ(shown(), "question");
 }
 
+// The stores are hidden and decode their pictures only when first needed; a picture given to
+// one before that stays, and shows.
+TEST_F(PictureRevealTest, AStoreGivenAPictureBeforeItsOwnIsReadKeepsIt) {
+    f.imgTarnley.Picture = f.imgGreatestAnswer.Picture;
+    f.imgTarnley.Visible = true;
+    harness.settle();
+    EXPECT_EQ(f.imgTarnley.Picture.get(), f.imgGreatestAnswer.Picture.get());
+    EXPECT_EQ(f.imgTarnley.Width.get(), 855.0f);
+}
+
 }  // namespace
 }  // namespace testing_support
