@@ -67,6 +67,13 @@ Token nextToken(const QString& text, qsizetype at) {
     return {text.mid(at, wordStart - at), text.mid(wordStart, wordEnd - wordStart), wordEnd};
 }
 
+// Trailing blanks take no room on a line.
+QString withoutTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QLatin1Char(' ')) --end;
+    return text.left(end);
+}
+
 }  // namespace
 
 QStringList wrapText(const QString& text, const QFontMetricsF& metrics, double width, bool wrap) {
@@ -76,6 +83,12 @@ QStringList wrapText(const QString& text, const QFontMetricsF& metrics, double w
     if (!wrap) return paragraphs;
     QStringList lines;
     for (const QString& paragraph : paragraphs) {
+        // Most captions fit whole: one measure instead of one per word.
+        const QString whole = withoutTrailingBlanks(paragraph);
+        if (metrics.horizontalAdvance(whole) <= width) {
+            lines << whole;
+            continue;
+        }
         QString line;
         bool firstLine = true, lineEmpty = true;
         for (qsizetype at = 0; at < paragraph.size();) {
