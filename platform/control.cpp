@@ -142,6 +142,10 @@ void Control::pointerChanged() {
         widget_->setCursor(shapeOf(MousePointer.get().value()));
 }
 
+void Control::screenChanged() {
+    if (MousePointer == vbCustom) pointerChanged();
+}
+
 EventArgs mouseEventArgs(const QMouseEvent* event) {
     EventArgs args;
     if (event->type() == QEvent::MouseMove) {

@@ -59,6 +59,8 @@ class Control : public ControlEvents {
     // Returns whether the control took the event (a disabled one leaves it to its container).
     bool mouseEvent(MouseAction action, QMouseEvent* event);
     void painted();
+    // The widget came to another screen, maybe of another scale: a custom pointer is drawn anew.
+    void screenChanged();
     void raise(Event ControlEvents::*event, EventArgs args = {});
 
     void joinArray(ControlArrayBase* array) { array_ = array; }

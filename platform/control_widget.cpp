@@ -17,6 +17,9 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Paint:
             control_.painted();
             return false;
+        case QEvent::ScreenChangeInternal:
+            control_.screenChanged();
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             action = MouseAction::Down;

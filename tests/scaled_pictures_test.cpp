@@ -1,9 +1,12 @@
 // The pictures as the screen shows them at this process's display scale: CTest runs it at 1,
-// and again at 1.5 and 2 (QT_SCALE_FACTOR, which Qt reads once, at start).
+// and again at 1.5 and 2 (QT_SCALE_FACTOR, which Qt reads once, at start), and once with a
+// second screen of twice the scale.
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 #include <cmath>
 
@@ -77,6 +80,21 @@ TEST_F(ScaledPicturesTest, TheHandPointerFollowsTheScale) {
     EXPECT_EQ(hand.pixmap().size(), QSize(side, side));
     EXPECT_EQ(hand.pixmap().devicePixelRatio(), ratio);
     EXPECT_EQ(hand.hotSpot(), (QPointF(12, 1) * ratio).toPoint());  // the finger tip
+}
+
+// Run with a second screen of twice the scale: the hand follows the window onto it.
+TEST_F(ScaledPicturesTest, TheHandPointerFollowsTheWindowToAScreenOfAnotherScale) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "one screen only";
+    moveOnto(f.lblLink);
+    const qreal before = f.window()->devicePixelRatioF();
+    QScreen* other = screens.at(screens.at(0) == f.window()->screen() ? 1 : 0);
+    f.window()->move(other->geometry().topLeft() + QPoint(10, 10));
+    harness.settle();
+    const qreal after = f.window()->devicePixelRatioF();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(f.lblLink.widget()->cursor().pixmap().devicePixelRatio(), after);
+    EXPECT_EQ(f.lblLink.widget()->cursor().hotSpot(), (QPointF(12, 1) * after).toPoint());
 }
 
 }  // namespace
