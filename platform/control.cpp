@@ -98,13 +98,19 @@ QString Control::accessibleName() const {
 void Control::setLabel(Control& label) {
     label_ = &label;
     label.labelled_.push_back(this);
-    if (widget_) widget_->setAccessibleName(accessibleName());
+    nameShown();
+}
+
+// Screen readers are told of a new name only: captions change on every scrolling tick.
+void Control::nameShown() const {
+    if (!widget_) return;
+    const QString name = accessibleName();
+    if (widget_->accessibleName() != name) widget_->setAccessibleName(name);
 }
 
 void Control::captionShown() {
-    if (widget_) widget_->setAccessibleName(accessibleName());
-    for (const Control* named : labelled_)
-        if (named->widget_) named->widget_->setAccessibleName(named->accessibleName());
+    nameShown();
+    for (const Control* named : labelled_) named->nameShown();
 }
 
 void Control::placeChanged() {

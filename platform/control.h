@@ -94,6 +94,7 @@ class Control : public ControlEvents {
 
   private:
     void pointerChanged();
+    void nameShown() const;
 
     Form& form_;
     QString name_;
