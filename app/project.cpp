@@ -7,9 +7,11 @@ namespace kinemora {
 
 forms::Project project() {
     return {
+        "kinemora",
         "Kinemora",
         {forms::FormClass::of<frmCode>("frmCode"), forms::FormClass::of<frmAnimate>("frmAnimate")},
-        "frmAnimate"};
+        "frmAnimate",
+        "code.txt"};
 }
 
 }  // namespace kinemora

@@ -5,8 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/runtime.h"
-
 namespace forms {
 
 namespace {
@@ -62,10 +60,6 @@ int runMessageBox(const QString& prompt, int buttons, const QString& title, QWid
     for (const auto& [button, answer] : choices)
         if (box.clickedButton() == box.button(button)) return answer;
     return choices.back().second;  // closed without a button: No, Cancel or OK
-}
-
-Integer MsgBox(const QString& prompt, Integer buttons, const QString& title) {
-    return Runtime::current().showBox(prompt, buttons.value(), title);
 }
 
 }  // namespace forms

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "platform/integer.h"
-
 class QWidget;
 
 namespace forms {
@@ -34,9 +32,6 @@ enum BoxAnswer {
     vbYes = 6,
     vbNo = 7
 };
-
-// Asks a modal question; no handler runs while the box is open.
-Integer MsgBox(const QString& prompt, Integer buttons, const QString& title);
 
 // The real, modal Qt message box behind MsgBox: over `owner` (transient for it) where there is
 // one, else in the middle of the screen.

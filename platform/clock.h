@@ -48,4 +48,36 @@ class VirtualClock final : public Clock {
     std::function<void()> wake_;
 };
 
+// The time the program's timers see: another clock's, slowed down, or held still. At full speed
+// and never held it is the other clock's to the millisecond. While held, its time stands and it
+// wakes nobody; time moves on from where it stood when it is let go, so a timer neither misses
+// ticks nor makes up for them.
+class PacedClock final : public Clock {
+  public:
+    explicit PacedClock(Clock& base) : base_(base) {}
+    qint64 now() const override;
+    void wakeAt(qint64 at, std::function<void()> wake) override;
+    void cancelWake() override;
+
+    // Time runs at 1/divisor of the other clock's pace (1, 2, 4, 10...).
+    void setSlowdown(int divisor);
+    int slowdown() const { return divisor_; }
+    void setHeld(bool held);
+    bool held() const { return held_; }
+    // While held: moves time on to `at` (never back), without waking anybody.
+    void moveTo(qint64 at);
+
+  private:
+    void rebase();
+    void rearm();
+
+    Clock& base_;
+    qint64 baseMark_ = 0;  // the other clock's time at the last change of pace...
+    qint64 ownMark_ = 0;   // ...and this clock's time then
+    int divisor_ = 1;
+    bool held_ = false;
+    qint64 wakeAt_ = 0;
+    std::function<void()> wake_;
+};
+
 }  // namespace forms

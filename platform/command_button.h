@@ -14,10 +14,11 @@ class CommandButton final : public Control {
   public:
     CommandButton(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<String, CommandButton> Caption{this, &CommandButton::captionChanged};
-    Property<Colour, CommandButton> BackColor{this, &CommandButton::repaint, vbButtonFace};
-    Property<Integer, CommandButton> Style{this, &CommandButton::repaint};
-    Property<bool, CommandButton> Cancel{this, &CommandButton::cancelChanged};
+    Property<String, CommandButton> Caption{this, "Caption", &CommandButton::captionChanged};
+    Property<Colour, CommandButton> BackColor{this, "BackColor", &CommandButton::repaint,
+                                              vbButtonFace};
+    Property<Integer, CommandButton> Style{this, "Style", &CommandButton::repaint};
+    Property<bool, CommandButton> Cancel{this, "Cancel", &CommandButton::cancelChanged};
 
     QString caption() const override;
 

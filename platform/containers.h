@@ -12,7 +12,7 @@ class PictureBox final : public Control {
   public:
     PictureBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<Colour, PictureBox> BackColor{this, &PictureBox::repaint, vbButtonFace};
+    Property<Colour, PictureBox> BackColor{this, "BackColor", &PictureBox::repaint, vbButtonFace};
 
   private:
     void repaint();
@@ -25,7 +25,7 @@ class Frame final : public Control {
   public:
     Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<String, Frame> Caption{this, &Frame::repaint};
+    Property<String, Frame> Caption{this, "Caption", &Frame::repaint};
 
     QString caption() const override;
 

@@ -14,8 +14,6 @@ namespace forms {
 
 namespace {
 
-constexpr Single kTwipsPerPixel = 15;
-
 Integer buttonOf(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:
@@ -50,10 +48,6 @@ Qt::CursorShape shapeOf(int pointer) {
 
 }  // namespace
 
-int toPixels(Single twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 Control::Control(Form& form, const ControlDesc& desc, QString name, int index)
     : form_(form),
       name_(std::move(name)),
@@ -78,8 +72,7 @@ Control::~Control() = default;
 
 void Control::attach(QWidget* widget) {
     widget_ = widget;
-    widget_->setObjectName(index_ < 0 ? name_
-                                      : QStringLiteral("%1(%2)").arg(name_).arg(index_.value()));
+    widget_->setObjectName(watchName());
     widget_->setMouseTracking(true);
     widget_->setEnabled(Enabled);
     widget_->setAccessibleName(accessibleName());
@@ -87,6 +80,10 @@ void Control::attach(QWidget* widget) {
     if (keyboardStop_ != kNoTabIndex) new KeyboardAccess(*this);
     placeChanged();
     widget_->setVisible(Visible);
+}
+
+QString Control::watchName() const {
+    return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_.value());
 }
 
 QString Control::accessibleName() const {
@@ -200,11 +197,8 @@ void Control::painted() {
 
 void Control::raise(Event ControlEvents::*event, EventArgs args) {
     const ControlEvents& source = array_ ? static_cast<const ControlEvents&>(*array_) : *this;
-    const Event& handler = source.*event;
-    if (!handler) return;
     args.Index = index_;
-    Runtime::current().run(form_.handlerName(handler.handler()),
-                           [&handler, &args] { handler.call(args); });
+    Runtime::current().raise(form_, source.*event, args);
 }
 
 }  // namespace forms

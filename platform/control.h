@@ -7,6 +7,7 @@
 #include "platform/layout.h"
 #include "platform/picture.h"
 #include "platform/property.h"
+#include "platform/twips.h"
 
 class QWidget;
 class QMouseEvent;
@@ -35,17 +36,21 @@ class Control : public ControlEvents {
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    Property<Single, Control> Left{this, &Control::placeChanged};
-    Property<Single, Control> Top{this, &Control::placeChanged};
-    Property<Single, Control> Width{this, &Control::placeChanged, {}, &Control::settleSize};
-    Property<Single, Control> Height{this, &Control::placeChanged, {}, &Control::settleSize};
-    Property<bool, Control> Visible{this, &Control::visibleChanged, true};
-    Property<bool, Control> Enabled{this, &Control::enabledChanged, true};
-    Property<Integer, Control> MousePointer{this, &Control::pointerChanged};
-    Property<Picture, Control> MouseIcon{this, &Control::pointerChanged};
+    Property<Single, Control> Left{this, "Left", &Control::placeChanged};
+    Property<Single, Control> Top{this, "Top", &Control::placeChanged};
+    Property<Single, Control> Width{
+        this, "Width", &Control::placeChanged, {}, &Control::settleSize};
+    Property<Single, Control> Height{
+        this, "Height", &Control::placeChanged, {}, &Control::settleSize};
+    Property<bool, Control> Visible{this, "Visible", &Control::visibleChanged, true};
+    Property<bool, Control> Enabled{this, "Enabled", &Control::enabledChanged, true};
+    Property<Integer, Control> MousePointer{this, "MousePointer", &Control::pointerChanged};
+    Property<Picture, Control> MouseIcon{this, "MouseIcon", &Control::pointerChanged};
 
     const QString& Name() const { return name_; }
     Integer Index() const { return index_; }
+    // The name and, for a control array member, the index: "lblScrollText(1)".
+    QString watchName() const;
     int TabIndex() const { return tabIndex_; }
     Form& Parent() const { return form_; }
     ControlClass kind() const { return kind_; }
@@ -116,8 +121,5 @@ class Control : public ControlEvents {
 
 // A mouse event as handlers receive it: button, shift state and place in twips.
 EventArgs mouseEventArgs(const QMouseEvent* event);
-
-// Twips to whole logical pixels.
-int toPixels(Single twips);
 
 }  // namespace forms

@@ -5,8 +5,6 @@
 
 #include "platform/errors.h"
 #include "platform/file_access.h"
-#include "platform/paths.h"
-#include "platform/runtime.h"
 
 namespace forms {
 
@@ -103,14 +101,15 @@ QString decodeText(const QByteArray& bytes) {
     return decodeUtf8OrCp1252(all);
 }
 
-void FileTable::openForInput(const QString& path, int fileNumber) {
+void FileTable::openForInput(const QString& native, int fileNumber) {
     if (fileNumber < 1 || fileNumber > 511) raiseError(kBadFileNumber);
-    const QString native = nativePath(path);
     if (open_.count(fileNumber)) raiseError(kFileAlreadyOpen, native);
     const FileContent content = readRegularFile(native, kMaxTextBytes);
     if (content.overLimit)
         raiseError(kPathFileAccess, native, tooLargeReason(content, kMaxTextBytes));
-    open_[fileNumber] = OpenFile{native, decodeText(content.bytes), content.bytes.size(), 0};
+    OpenFile& file = open_[fileNumber] =
+        OpenFile{native, decodeText(content.bytes), content.bytes.size(), 0};
+    if (native == keptPath_) keptText_ = file.text;  // shared, not copied
 }
 
 std::optional<qint64> FileTable::lengthWhileOpen(const QString& nativePath) const {
@@ -154,30 +153,6 @@ QString FileTable::read(qint64 characters, int fileNumber) {
 
 void FileTable::close(int fileNumber) {
     if (!open_.erase(fileNumber)) raiseError(kBadFileNumber);
-}
-
-void OpenForInput(const QString& path, int fileNumber) {
-    Runtime::current().files().openForInput(path, fileNumber);
-}
-
-// An open file's length is what it held when it was opened: for files whose stated size is
-// not their content (procfs, say), a read of FileLen characters then takes the whole text.
-qint64 FileLen(const QString& path) {
-    const QString native = nativePath(path);
-    if (const auto length = Runtime::current().files().lengthWhileOpen(native)) return *length;
-    return regularFileSize(native);
-}
-
-bool Eof(int fileNumber) {
-    return Runtime::current().files().atEnd(fileNumber);
-}
-
-QString Input(qint64 characters, int fileNumber) {
-    return Runtime::current().files().read(characters, fileNumber);
-}
-
-void Close(int fileNumber) {
-    Runtime::current().files().close(fileNumber);
 }
 
 }  // namespace forms

@@ -17,16 +17,22 @@ QString decodeText(const QByteArray& bytes);
 // program's string and what the box shows), stays within a few hundred megabytes.
 inline constexpr qint64 kMaxTextBytes = 64 * 1024 * 1024;
 
-// The files a program has open for sequential input, by file number.
+// The files a program has open for sequential input, by file number, each known by its native
+// path.
 class FileTable {
   public:
-    void openForInput(const QString& path, int fileNumber);
+    void openForInput(const QString& nativePath, int fileNumber);
     bool atEnd(int fileNumber) const;
     QString read(qint64 characters, int fileNumber);
     void close(int fileNumber);
     void closeAll() { open_.clear(); }
     // The length of an open file: what it held when it was opened.
     std::optional<qint64> lengthWhileOpen(const QString& nativePath) const;
+    // Keeps the text the program reads from one file (its own code, say) for another reader;
+    // none until the program has read that file.
+    void keepTextOf(const QString& nativePath) { keptPath_ = nativePath; }
+    const QString& keptPath() const { return keptPath_; }
+    const std::optional<QString>& keptText() const { return keptText_; }
 
   private:
     struct OpenFile {
@@ -39,13 +45,8 @@ class FileTable {
     const OpenFile& file(int fileNumber) const;
 
     std::map<int, OpenFile> open_;
+    QString keptPath_;
+    std::optional<QString> keptText_;
 };
-
-// The statements the program's code reads a text file with.
-void OpenForInput(const QString& path, int fileNumber);
-qint64 FileLen(const QString& path);
-bool Eof(int fileNumber);
-QString Input(qint64 characters, int fileNumber);
-void Close(int fileNumber);
 
 }  // namespace forms

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QPixmap>
+#include <QShortcut>
 #include <algorithm>
 
 #include "platform/command_button.h"
@@ -101,6 +102,8 @@ Form::Form(const FormDesc& desc)
     window_->setWindowTitle(Caption);
     window_->setFixedSize(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
     if (desc.icon) window_->setWindowIcon(windowIcon(desc.icon));
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window_.get()), &QShortcut::activated,
+                     [] { Runtime::current().toggleHelp(); });
     build(desc);
 }
 
@@ -179,13 +182,12 @@ QString Form::handlerName(const QString& handler) const {
 }
 
 void Form::raiseLoad() {
-    if (Load) Runtime::current().run(handlerName(Load.handler()), [this] { Load.call({}); });
+    EventArgs args;
+    Runtime::current().raise(*this, Load, args);
 }
 
-void Form::raise(Event ControlEvents::*event, const EventArgs& args) {
-    const Event& handler = this->*event;
-    if (handler)
-        Runtime::current().run(handlerName(handler.handler()), [&] { handler.call(args); });
+void Form::raise(Event ControlEvents::*event, EventArgs args) {
+    Runtime::current().raise(*this, this->*event, args);
 }
 
 // The window stays as it is: the runtime hides or discards the form, now or once the running
@@ -196,14 +198,9 @@ void Form::closeRequested(QCloseEvent* event) {
 }
 
 bool Form::queryUnload() {
-    Integer cancel = 0;
-    if (unload_)
-        Runtime::current().run(handlerName(unloadHandler_), [this, &cancel] { unload_(cancel); });
-    return cancel == 0;
-}
-
-void Form::hideWindow() {
-    window_->hide();
+    EventArgs args;
+    Runtime::current().raise(*this, Unload, args);
+    return args.Cancel == 0;
 }
 
 void Form::stopTimers() {

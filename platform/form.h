@@ -10,6 +10,7 @@
 #include "platform/control.h"
 #include "platform/control_array.h"
 #include "platform/layout.h"
+#include "platform/variable.h"
 
 class QCloseEvent;
 class QWidget;
@@ -28,9 +29,9 @@ class Form : public ControlEvents {
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    Property<String, Form> Caption{this, &Form::captionChanged};
-    Property<Colour, Form> BackColor{this, &Form::repaint, vbButtonFace};
-    Event Load;
+    Property<String, Form> Caption{this, "Caption", &Form::captionChanged};
+    Property<Colour, Form> BackColor{this, "BackColor", &Form::repaint, vbButtonFace};
+    Event Load, Unload;
 
     // Modeless show, keyboard focus on the control with the lowest TabIndex; Hide keeps the
     // form and everything in it.
@@ -38,6 +39,7 @@ class Form : public ControlEvents {
     void Hide();
 
     const QString& Name() const { return name_; }
+    const QString& watchName() const { return name_; }
     bool isShown() const;
     QWidget* window() const;
     // The handler's name as the error report gives it: "frmMain.cmdGo_Click".
@@ -55,12 +57,11 @@ class Form : public ControlEvents {
 
     // Called by the runtime and the form's window.
     void raiseLoad();
-    void raise(Event ControlEvents::*event, const EventArgs& args);
+    void raise(Event ControlEvents::*event, EventArgs args);
     void closeRequested(QCloseEvent* event);
     bool closeBoxHides() const { return closeBox_ == CloseBox::Hides; }
     // Raises Unload; whether the form may go (Unload did not cancel).
     bool queryUnload();
-    void hideWindow();
     void stopTimers();
     void painted();
 
@@ -68,10 +69,10 @@ class Form : public ControlEvents {
     // A persistent local of one handler: created as T{} with the form, it keeps its value from
     // one call to the next for the form's life.
     template <typename T>
-    T& Static(const char* name) {
+    Variable<T>& Static(const char* name) {
         std::any& slot = statics_[name];
-        if (!slot.has_value()) slot = T{};
-        return std::any_cast<T&>(slot);
+        if (!slot.has_value()) slot = Variable<T>(name);
+        return std::any_cast<Variable<T>&>(slot);
     }
 
     template <typename F, typename... Params>
@@ -80,8 +81,7 @@ class Form : public ControlEvents {
     }
     template <typename F>
     void onUnload(void (F::*method)(Integer&), const char* name) {
-        unloadHandler_ = QString::fromLatin1(name);
-        unload_ = [this, method](Integer& cancel) { (static_cast<F*>(this)->*method)(cancel); };
+        on(Unload, method, name);
     }
 
   private:
@@ -98,8 +98,6 @@ class Form : public ControlEvents {
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<FormWindow> window_;  // declared last: goes first, before the controls
     std::map<std::string, std::any> statics_;
-    QString unloadHandler_;
-    std::function<void(Integer&)> unload_;
     CloseBox closeBox_;
     bool everShown_ = false;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
-// Everything a form's code uses: forms, controls, timers, pictures, question boxes, files,
-// text functions and the checked Integer.
+// Everything a form's code uses: forms, controls, timers, pictures, the statements (question
+// boxes, files, the program's directory, End), text functions, the checked Integer and
+// variables a watcher can follow.
 #include "platform/boxes.h"
 #include "platform/command_button.h"
 #include "platform/containers.h"
@@ -12,6 +13,8 @@
 #include "platform/label.h"
 #include "platform/runtime.h"
 #include "platform/scroll_bar.h"
+#include "platform/statements.h"
 #include "platform/text.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
+#include "platform/variable.h"

@@ -91,8 +91,8 @@ void Image::settlePicture() {
 void Image::pictureChanged() {
     widget_->show(Picture);
     if (const auto& picture = Picture.get())
-        resizeTo(static_cast<Single>(picture->image.width() * 15),
-                 static_cast<Single>(picture->image.height() * 15));
+        resizeTo(static_cast<Single>(picture->image.width()) * kTwipsPerPixel,
+                 static_cast<Single>(picture->image.height()) * kTwipsPerPixel);
 }
 
 }  // namespace forms

@@ -13,7 +13,7 @@ class Image final : public Control {
     Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<forms::Picture, Image> Picture{
-        this, &Image::pictureChanged, {}, &Image::settlePicture};
+        this, "Picture", &Image::pictureChanged, {}, &Image::settlePicture};
 
   private:
     void pictureChanged();

@@ -21,7 +21,7 @@ class LabelWidget final : public QWidget {
 
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        const int border = label_.BorderStyle == vbFixedSingle ? 1 : 0;
+        const int border = label_.borderPixels();
         if (label_.BackStyle == vbOpaque) painter.fillRect(rect(), toQColor(label_.BackColor));
         if (border) {
             painter.setPen(toQColor(vbWindowText));
@@ -170,7 +170,8 @@ void Label::settleSize() {
     const int frame = 2 * borderPixels();
     const double width = std::ceil(widest) + frame;
     const double height = std::ceil(metrics.height()) * shown.size() + frame;
-    resizeTo(static_cast<Single>(width * 15), static_cast<Single>(height * 15));
+    resizeTo(static_cast<Single>(width) * kTwipsPerPixel,
+             static_cast<Single>(height) * kTwipsPerPixel);
 }
 
 void Label::repaint() {

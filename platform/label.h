@@ -17,14 +17,14 @@ class Label final : public Control {
   public:
     Label(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<String, Label> Caption{this, &Label::captionChanged};
-    Property<Colour, Label> ForeColor{this, &Label::repaint, vbButtonText};
-    Property<Colour, Label> BackColor{this, &Label::repaint, vbButtonFace};
-    Property<Integer, Label> Alignment{this, &Label::repaint};
-    Property<Integer, Label> BackStyle{this, &Label::repaint, vbOpaque};
-    Property<Integer, Label> BorderStyle{this, &Label::captionChanged};
-    Property<bool, Label> AutoSize{this, &Label::captionChanged};
-    Property<bool, Label> WordWrap{this, &Label::captionChanged};
+    Property<String, Label> Caption{this, "Caption", &Label::captionChanged};
+    Property<Colour, Label> ForeColor{this, "ForeColor", &Label::repaint, vbButtonText};
+    Property<Colour, Label> BackColor{this, "BackColor", &Label::repaint, vbButtonFace};
+    Property<Integer, Label> Alignment{this, "Alignment", &Label::repaint};
+    Property<Integer, Label> BackStyle{this, "BackStyle", &Label::repaint, vbOpaque};
+    Property<Integer, Label> BorderStyle{this, "BorderStyle", &Label::captionChanged};
+    Property<bool, Label> AutoSize{this, "AutoSize", &Label::captionChanged};
+    Property<bool, Label> WordWrap{this, "WordWrap", &Label::captionChanged};
 
     // The lines the caption shows, as wrapped within the label's width; kept until the caption,
     // the way it wraps or the width changes, so that a repaint measures nothing again.

@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "platform/file_access.h"
-#include "platform/runtime.h"
 
 namespace forms {
 
@@ -61,10 +60,6 @@ String nativePath(const String& path, const String& programDirectory) {
     for (qsizetype i = kept; i < result.size(); ++i)
         if (result[i] == QLatin1Char('\\')) result[i] = QLatin1Char('/');
     return result;
-}
-
-String nativePath(const String& path) {
-    return nativePath(path, Runtime::exists() ? Runtime::current().appPath() : String());
 }
 
 String programDirectory() {

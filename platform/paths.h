@@ -7,7 +7,6 @@ namespace forms {
 // The program's paths are built with "\" between directory and file name; the runtime takes
 // such a "\" as a directory separator on every platform. The program's directory (App.Path)
 // at the start of a path is taken as it is: its own name may hold a "\".
-String nativePath(const String& path);
 String nativePath(const String& path, const String& programDirectory);
 
 // The directory that holds the running program, however long its path and whatever its name.

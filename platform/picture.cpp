@@ -9,7 +9,6 @@
 #include "platform/device_pixels.h"
 #include "platform/errors.h"
 #include "platform/file_access.h"
-#include "platform/paths.h"
 
 namespace forms {
 
@@ -102,11 +101,11 @@ Picture decodePicture(const QByteArray& bytes, const String& name) {
     auto picture = std::make_shared<PictureData>();
     picture->image = std::move(image);
     picture->hotSpot = cursorHotSpot(bytes);
+    picture->name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
     return picture;
 }
 
-Picture LoadPicture(const String& path) {
-    const String file = nativePath(path);
+Picture readPictureFile(const String& file) {
     const FileContent content = readRegularFile(file, kMaxPictureFileBytes);
     if (content.overLimit) {
         const QString size = content.statedSize > kMaxPictureFileBytes

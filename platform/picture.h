@@ -17,16 +17,17 @@ namespace forms {
 struct PictureData {
     QImage image;
     std::optional<QPoint> hotSpot;  // set for cursor files
+    QString name;                   // the file's name, for a watcher to show
 };
 using Picture = std::shared_ptr<const PictureData>;
 
 // The largest picture the loader decodes, in bytes of 32-bit pixels.
 inline constexpr qint64 kMaxPictureBytes = 16 * 1024 * 1024;
 
-// Loads a picture file: missing 53, not a regular file or unreadable 75, not a picture (or
-// truncated) 481, and 481 "Picture too large" for a file or a picture over the size limits.
-// "\" in the path works as a directory separator on every platform.
-Picture LoadPicture(const String& path);
+// Reads a picture file by its native path: missing 53, not a regular file or unreadable 75, not
+// a picture (or truncated) 481, and 481 "Picture too large" for a file or a picture over the
+// size limits.
+Picture readPictureFile(const String& nativePath);
 
 // Decodes picture bytes by content (any format Qt's image readers know, cursors with their hot
 // spot); raises 481 for anything that is not a whole picture within the size limit.

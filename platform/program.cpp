@@ -10,6 +10,7 @@
 #include "platform/font_lookup.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
+#include "platform/how_it_works/how_it_works.h"
 #include "platform/session_bus.h"
 
 namespace forms {
@@ -55,6 +56,11 @@ void prepareApplication(const char* title) {
 }
 
 Form& startProject(Runtime& runtime, const Project& project) {
+    runtime.setProgramName(QString::fromUtf8(project.name));
+    runtime.offerHelp([](Runtime& r) { return std::make_unique<HowItWorks>(r); });
+    if (project.codeFile)
+        runtime.files().keepTextOf(runtime.appPath() + QLatin1Char('/') +
+                                   QString::fromUtf8(project.codeFile));
     runtime.setStartupForm(QString::fromLatin1(project.startup));
     for (const FormClass& form : project.forms) {
         if (std::strcmp(form.name, project.startup) != 0) continue;

@@ -18,13 +18,18 @@ struct FormClass {
     }
 };
 
-// What a program hands to the runtime: its title, its forms and the start-up form. The
-// runtime loads the start-up form (running its Load handler), shows it when Load returns,
-// even if Load failed before its own Show, and then dispatches events until the program ends.
+// What a program hands to the runtime: the name it is run by, its title, its forms and the
+// start-up form. The runtime loads the start-up form (running its Load handler), shows it when
+// Load returns, even if Load failed before its own Show, and then dispatches events until the
+// program ends.
 struct Project {
+    const char* name;
     const char* title;
     std::vector<FormClass> forms;
     const char* startup;
+    // The text file of the program's own code that it reads from its directory, if any; the
+    // window that shows how the program works shows its handlers from what was read.
+    const char* codeFile = nullptr;
 };
 
 // Sets up Qt and the bundled fonts for forms; the program and the tests both start with it.

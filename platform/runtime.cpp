@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScopeGuard>
+#include <QWidget>
 #include <algorithm>
 #include <new>
 
@@ -19,14 +20,16 @@ constexpr int kErrorBox = vbOKOnly + vbCritical;
 
 }  // namespace
 
-Runtime::Runtime(std::unique_ptr<Clock> clock) : clock_(std::move(clock)), timers_(*clock_) {
+Runtime::Runtime(std::unique_ptr<Clock> clock)
+    : clock_(std::move(clock)), pace_(*clock_), timers_(pace_) {
     Q_ASSERT(!g_current);
     g_current = this;
-    timers_.setHold([this] { return depth_ > 0 || ended_; });
+    timers_.setHold([this] { return depth_ > 0 || ended_ || pace_.held(); });
     appPath_ = programDirectory();
 }
 
 Runtime::~Runtime() {
+    help_.reset();  // it watches the forms: it goes first
     timers_.stopAll();
     unloaded_.clear();
     forms_.clear();
@@ -42,42 +45,58 @@ bool Runtime::exists() {
     return g_current != nullptr;
 }
 
-void Runtime::run(const QString& handler, const std::function<void()>& body) {
+void Runtime::raise(const Form& form, const Event& event, EventArgs& args) {
     // A modal box blocks every other handler, also those that Qt's own timers would raise
     // (a button's key click, a scroll bar's auto-repeat).
-    if (ended_ || boxesOpen_ > 0) return;
+    if (!event || ended_ || boxesOpen_ > 0) return;
     if (depth_ > 0) {
-        body();  // a handler's own call, such as loading another form: part of that handler
+        event.call(args);  // a handler's own call, such as loading another form: part of it
         return;
     }
+    const QString handler = form.handlerName(event.handler());
     if (observer_) observer_(handler);
+    Watcher* const watching = watcher();
+    if (watching)
+        watching->handlerStarted({form.Name(), event.handler(), args.Index.value(), pace_.now()});
     ++depth_;
     try {
-        body();
+        event.call(args);
     } catch (const RuntimeError& error) {
         reportError(handler, error);
     } catch (const std::bad_alloc&) {
         reportError(handler, {kOutOfMemory, errorDescription(kOutOfMemory), {}, {}});
     } catch (const EndRequest&) {
         --depth_;
+        if (watching) watching->handlerEnded();
         end();
         return;
     }
     --depth_;
+    if (watching) watching->handlerEnded();
     closePending();
     if (std::exchange(deleteAfterHandler_, false)) deleteUnloadedLater();
     timers_.fireDue();  // a timer that fell due meanwhile ticks now, once
 }
 
+void Runtime::stepTimer() {
+    if (depth_ > 0 || boxesOpen_ > 0 || ended_ || !pace_.held()) return;
+    if (const auto due = timers_.nextDue()) {
+        pace_.moveTo(*due);
+        timers_.fireNext();
+    }
+}
+
 void Runtime::reportError(const QString& handler, const RuntimeError& error) {
-    QString line = QStringLiteral("kinemora: run-time error %1 (%2) in %3")
+    QString line = QStringLiteral("run-time error %1 (%2) in %3")
                        .arg(error.number)
                        .arg(error.description, handler);
+    if (!programName_.isEmpty()) line.prepend(programName_ + QStringLiteral(": "));
     QString file = error.file;
     if (!error.reason.isEmpty()) file += QStringLiteral(": ") + error.reason;
     if (!file.isEmpty()) line += QStringLiteral(": ") + file;
     fprintf(stderr, "%s\n", qPrintable(line));
     fflush(stderr);
+    if (Watcher* w = watcher()) w->handlerFailed(error);
     // A handler that keeps failing the same way (a timer, say) shows its box only once.
     if (!reported_.insert({handler, error.number}).second) return;
     QString prompt =
@@ -94,7 +113,7 @@ void Runtime::end() {
     pendingCloses_.clear();
     timers_.stopAll();
     files_.closeAll();
-    for (Form* form : forms()) form->hideWindow();
+    for (Form* form : forms()) form->Hide();
     QCoreApplication::exit(0);
 }
 
@@ -115,8 +134,11 @@ QWidget* Runtime::boxOwner() const {
     return shown;
 }
 
-void Runtime::loaded(Form& form) {
+Form& Runtime::formOf(std::type_index type, std::unique_ptr<Form> (*make)()) {
+    if (const auto it = forms_.find(type); it != forms_.end()) return *it->second;
+    Form& form = *forms_.emplace(type, make()).first->second;
     form.raiseLoad();
+    return form;
 }
 
 void Runtime::requestClose(Form& form) {
@@ -150,7 +172,7 @@ void Runtime::closePending() {
 void Runtime::unload(Form& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
         if (it->second.get() != &form) continue;
-        form.hideWindow();
+        form.Hide();
         form.stopTimers();
         const bool startup = form.Name() == startupForm_;
         unloaded_.push_back(std::move(it->second));
@@ -179,15 +201,28 @@ void Runtime::deleteUnloaded() {
     unloaded_.clear();
 }
 
+Form* Runtime::startupForm() const {
+    for (Form* form : forms())
+        if (form->Name() == startupForm_) return form;
+    return nullptr;
+}
+
+void Runtime::toggleHelp() {
+    if (!helpMaker_ || ended_) return;
+    if (!help_) help_ = helpMaker_(*this);
+    if (help_->isVisible()) {
+        help_->hide();
+        return;
+    }
+    help_->show();
+    help_->activateWindow();
+}
+
 std::vector<Form*> Runtime::forms() const {
     std::vector<Form*> all;
     for (const auto& [type, form] : forms_)
         if (form) all.push_back(form.get());
     return all;
-}
-
-void End() {
-    throw EndRequest{};
 }
 
 }  // namespace forms

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QObject>
-
-class QWidget;
 #include <QString>
 #include <functional>
 #include <map>
@@ -14,8 +12,12 @@ class QWidget;
 
 #include "platform/clock.h"
 #include "platform/errors.h"
+#include "platform/events.h"
 #include "platform/files.h"
 #include "platform/scheduler.h"
+#include "platform/watch.h"
+
+class QWidget;
 
 namespace forms {
 
@@ -39,11 +41,12 @@ class Runtime {
     static Runtime& current();
     static bool exists();
 
-    // Runs one handler: never two at once, never after the end. An untrapped error abandons
-    // the rest of the handler and is reported (running out of memory as error 7); End() ends
-    // the program. Closes that came while it ran are handled once it has returned.
-    void run(const QString& handler, const std::function<void()>& body);
-    bool isRunningHandler() const { return depth_ > 0; }
+    // The one way a handler runs: raises an event of `form` or of one of its controls and runs
+    // the handler bound to it, if any. Never two at once (a handler's own raise is part of it),
+    // never while a box is open, never after the end. An untrapped error abandons the rest of
+    // the handler and is reported (running out of memory as error 7); End() ends the program.
+    // Closes that came while it ran are handled, and due timers fire, once it has returned.
+    void raise(const Form& form, const Event& event, EventArgs& args);
     // Told of every handler the runtime runs, before it runs (for measuring, not for behaviour).
     void setHandlerObserver(std::function<void(const QString&)> observer) {
         observer_ = std::move(observer);
@@ -61,24 +64,26 @@ class Runtime {
 
     QString appPath() const { return appPath_; }
     void setAppPath(QString path) { appPath_ = std::move(path); }
+    // The name the program is run by; its reports on stderr begin with it.
+    void setProgramName(QString name) { programName_ = std::move(name); }
 
-    Clock& clock() { return *clock_; }
+    // The time the timers run on: the clock the runtime was made with, paced (slowed down or
+    // held still) by whoever watches the program run.
+    PacedClock& clock() { return pace_; }
+    // While the clock is held: moves time on to the next tick due and fires that one timer.
+    void stepTimer();
     TimerScheduler& timers() { return timers_; }
     FileTable& files() { return files_; }
 
     // The one instance of a form class, created (hidden, loaded) on first use.
     template <typename F>
     F& form() {
-        auto& slot = forms_[std::type_index(typeid(F))];
-        if (!slot) {
-            slot = std::make_unique<F>();
-            loaded(*slot);
-        }
-        return static_cast<F&>(*slot);
+        return static_cast<F&>(
+            formOf(typeid(F), []() -> std::unique_ptr<Form> { return std::make_unique<F>(); }));
     }
     template <typename F>
     bool hasForm() const {
-        return forms_.count(std::type_index(typeid(F))) && forms_.at(std::type_index(typeid(F)));
+        return forms_.count(std::type_index(typeid(F))) > 0;
     }
     // A form's window asks to close (its close box, the system, code): a form whose
     // description says so is hidden; any other raises Unload and, unless that cancels, is
@@ -89,7 +94,15 @@ class Runtime {
     // start-up form, or the last form, ends the program.
     void unload(Form& form);
     void setStartupForm(QString name) { startupForm_ = std::move(name); }
+    Form* startupForm() const;
     std::vector<Form*> forms() const;
+
+    // The window that F1 in a form's window opens beside the program's own, such as one that
+    // shows how the program works: made by `make` on first use and kept for the runtime's
+    // life. F1 shows it, or hides it again.
+    using HelpMaker = std::function<std::unique_ptr<QWidget>(Runtime&)>;
+    void offerHelp(HelpMaker make) { helpMaker_ = std::move(make); }
+    void toggleHelp();
 
     // Counts every repaint of every control and form, so that tests can prove a redundant
     // property set costs nothing.
@@ -97,13 +110,14 @@ class Runtime {
     void countRepaint() { ++repaints_; }
 
   private:
-    void loaded(Form& form);
+    Form& formOf(std::type_index type, std::unique_ptr<Form> (*make)());
     void close(Form& form);
     void closePending();
     void deleteUnloaded();
     void deleteUnloadedLater();
 
     std::unique_ptr<Clock> clock_;
+    PacedClock pace_;
     TimerScheduler timers_;
     FileTable files_;
     std::map<std::type_index, std::unique_ptr<Form>> forms_;
@@ -115,32 +129,14 @@ class Runtime {
     BoxHook boxHook_;
     std::function<void(const QString&)> observer_;
     QString appPath_;
+    QString programName_;
     int depth_ = 0;
     int boxesOpen_ = 0;
     bool ended_ = false;
     bool deleteAfterHandler_ = false;
     quint64 repaints_ = 0;
+    HelpMaker helpMaker_;
+    std::unique_ptr<QWidget> help_;
 };
-
-// The program's directory.
-struct AppObject {
-    QString Path() const { return Runtime::current().appPath(); }
-};
-inline const AppObject App;
-
-// The one instance of a form class, created (hidden) and loaded on first use.
-template <typename F>
-F& Instance() {
-    return Runtime::current().form<F>();
-}
-
-// Loads a form without showing it.
-template <typename F>
-void Load() {
-    Instance<F>();
-}
-
-// Ends the program at once: every window goes, no timer fires again, no further handler runs.
-[[noreturn]] void End();
 
 }  // namespace forms

@@ -18,11 +18,6 @@ void TimerScheduler::stop(const void* timer) {
     rearm();
 }
 
-bool TimerScheduler::isRunning(const void* timer) const {
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [timer](const Entry& e) { return e.timer == timer; });
-}
-
 void TimerScheduler::stopAll() {
     entries_.clear();
     clock_.cancelWake();
@@ -44,27 +39,44 @@ void TimerScheduler::fireDue() {
     while (Entry* e = earliestDue(passStart)) {
         if (std::find(fired.begin(), fired.end(), e->timer) != fired.end()) break;
         fired.push_back(e->timer);
-        const qint64 now = clock_.now();
-        e->due += e->interval;
-        if (e->due <= now) e->due = now + e->interval;
-        Fire fire = e->fire;  // the handler may stop or restart this very timer
-        fire();
+        fire(*e);
         if (held_ && held_()) break;
     }
     firing_ = false;
     rearm();
 }
 
+std::optional<qint64> TimerScheduler::nextDue() const {
+    std::optional<qint64> next;
+    for (const Entry& e : entries_)
+        if (!next || e.due < *next) next = e.due;
+    return next;
+}
+
+void TimerScheduler::fireNext() {
+    if (firing_) return;
+    Entry* e = earliestDue(clock_.now());
+    if (!e) return;
+    firing_ = true;
+    fire(*e);
+    firing_ = false;
+    rearm();
+}
+
+void TimerScheduler::fire(Entry& e) {
+    const qint64 now = clock_.now();
+    e.due += e.interval;
+    if (e.due <= now) e.due = now + e.interval;
+    Fire fire = e.fire;  // the handler may stop or restart this very timer
+    fire();
+}
+
 void TimerScheduler::rearm() {
     if (firing_) return;
-    if (entries_.empty()) {
+    if (const auto next = nextDue())
+        clock_.wakeAt(*next, [this] { fireDue(); });
+    else
         clock_.cancelWake();
-        return;
-    }
-    const auto next =
-        std::min_element(entries_.begin(), entries_.end(),
-                         [](const Entry& a, const Entry& b) { return a.due < b.due; });
-    clock_.wakeAt(next->due, [this] { fireDue(); });
 }
 
 }  // namespace forms

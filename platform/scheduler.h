@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace forms {
@@ -20,12 +21,15 @@ class TimerScheduler {
 
     void start(const void* timer, qint64 interval, Fire fire);
     void stop(const void* timer);
-    bool isRunning(const void* timer) const;
     void stopAll();
 
     // Fires every timer that is due, earliest first, then asks the clock to wake it for the
-    // next one. Does nothing while `held` says a handler is running.
+    // next one. Does nothing while `held` says so (a handler is running, time is held).
     void fireDue();
+    // When the next timer falls due, if any runs; and firing that one alone, now, whatever
+    // `held` says (to step through a program whose time is held).
+    std::optional<qint64> nextDue() const;
+    void fireNext();
     void setHold(std::function<bool()> held) { held_ = std::move(held); }
 
   private:
@@ -36,6 +40,7 @@ class TimerScheduler {
         Fire fire;
     };
     Entry* earliestDue(qint64 now);
+    void fire(Entry& entry);
     void rearm();
 
     Clock& clock_;

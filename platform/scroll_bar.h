@@ -12,11 +12,11 @@ class HScrollBar final : public Control {
   public:
     HScrollBar(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<Integer, HScrollBar> Min{this, &HScrollBar::rangeChanged};
-    Property<Integer, HScrollBar> Max{this, &HScrollBar::rangeChanged, 32767};
-    Property<Integer, HScrollBar> Value{this, &HScrollBar::valueChanged};
-    Property<Integer, HScrollBar> SmallChange{this, &HScrollBar::rangeChanged, 1};
-    Property<Integer, HScrollBar> LargeChange{this, &HScrollBar::rangeChanged, 1};
+    Property<Integer, HScrollBar> Min{this, "Min", &HScrollBar::rangeChanged};
+    Property<Integer, HScrollBar> Max{this, "Max", &HScrollBar::rangeChanged, 32767};
+    Property<Integer, HScrollBar> Value{this, "Value", &HScrollBar::valueChanged};
+    Property<Integer, HScrollBar> SmallChange{this, "SmallChange", &HScrollBar::rangeChanged, 1};
+    Property<Integer, HScrollBar> LargeChange{this, "LargeChange", &HScrollBar::rangeChanged, 1};
 
   private:
     void rangeChanged();

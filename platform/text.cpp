@@ -34,11 +34,6 @@ String Mid(const String& text, long long start) {
     return Mid(text, start, text.size());
 }
 
-String Left(const String& text, long long length) {
-    requireNonNegative(length);
-    return text.left(static_cast<qsizetype>(length));
-}
-
 String Right(const String& text, long long length) {
     requireNonNegative(length);
     return text.right(static_cast<qsizetype>(length));

@@ -15,7 +15,6 @@ String Str(double number);
 // The part of text starting at 1-based position start, length characters long (or to the end).
 String Mid(const String& text, long long start, long long length);
 String Mid(const String& text, long long start);
-String Left(const String& text, long long length);
 String Right(const String& text, long long length);
 long long Len(const String& text);
 

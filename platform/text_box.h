@@ -12,8 +12,8 @@ class TextBox final : public Control {
   public:
     TextBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
-    Property<String, TextBox> Text{this, &TextBox::textChanged};
-    Property<bool, TextBox> Locked{this, &TextBox::lockedChanged};
+    Property<String, TextBox> Text{this, "Text", &TextBox::textChanged};
+    Property<bool, TextBox> Locked{this, "Locked", &TextBox::lockedChanged};
 
   private:
     void textChanged();

@@ -29,8 +29,8 @@ void Timer::restart() {
         return;
     }
     Runtime::current().timers().start(this, Interval.get().value(), [this] {
-        if (Tick)
-            Runtime::current().run(Parent().handlerName(Tick.handler()), [this] { Tick.call({}); });
+        EventArgs args;
+        Runtime::current().raise(Parent(), Tick, args);
     });
 }
 

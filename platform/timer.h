@@ -12,7 +12,7 @@ class Timer final : public Control {
     Timer(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
     ~Timer() override;
 
-    Property<Integer, Timer> Interval{this, &Timer::restart};
+    Property<Integer, Timer> Interval{this, "Interval", &Timer::restart};
     Event Tick;
 
     void stop();

@@ -10,7 +10,7 @@ void frmAnimate::imgFace_Click() {
 }
 
 void frmAnimate::Timer2_Timer() {
-    Integer& intFrame = Static<Integer>("intFrame");
+    auto& intFrame = Static<Integer>("intFrame");
     intFrame = intFrame + 1;
     if (intFrame > 7) intFrame = 0;
     imgFace.Picture = LoadPicture(strAppPath + "\\face" + Str(intFrame) + ".bmp");

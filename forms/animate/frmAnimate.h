@@ -43,7 +43,7 @@ class frmAnimate final : public Form, public AnimateModule {
     Image& imgTarnley = control<Image>("imgTarnley");
 
   private:
-    // Start-up and shutdown (startup.cpp, forms/code/load_project_code.cpp)
+    // Start-up and shutdown (startup.cpp)
     void Form_Load();
     void Form_Unload(Integer& Cancel);
     void LoadProjectCode();
@@ -51,7 +51,7 @@ class frmAnimate final : public Form, public AnimateModule {
     // Scrolling text (scrolling_text.cpp)
     void cmdScroll_Click(Integer Index);
     void Timer3_Timer();
-    void FinishScroll(Integer& intTick);
+    void FinishScroll(Variable<Integer>& intTick);
 
     // Bouncing ball (bouncing_ball.cpp)
     void cmdDirection_Click(Integer Index);

@@ -8,7 +8,7 @@ namespace kinemora {
 // label's first character every tick.
 
 void frmAnimate::cmdScroll_Click(Integer Index) {
-    Integer& intClicks = Static<Integer>("intClicks");
+    auto& intClicks = Static<Integer>("intClicks");
     intScrollMode = Index;
     lblScrollText(0).Left = 11280;
     lblScrollText(1).Caption = "";
@@ -29,7 +29,7 @@ void frmAnimate::cmdScroll_Click(Integer Index) {
 }
 
 void frmAnimate::Timer3_Timer() {
-    Integer& intTick = Static<Integer>("intTick");
+    auto& intTick = Static<Integer>("intTick");
     intTick = intTick + 1;
     switch (intScrollMode.value()) {
         case 0:  // the moving label travels 100 twips left a tick
@@ -57,7 +57,7 @@ void frmAnimate::Timer3_Timer() {
 }
 
 // Ends a run: the buttons come back and the timer stops.
-void frmAnimate::FinishScroll(Integer& intTick) {
+void frmAnimate::FinishScroll(Variable<Integer>& intTick) {
     cmdScroll(0).Enabled = true;
     cmdScroll(1).Enabled = true;
     cmdScroll(2).Enabled = true;

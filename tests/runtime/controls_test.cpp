@@ -142,7 +142,7 @@ TEST_F(ControlsTest, PressedControlKeepsTheMovesAndClickNeedsPressAndReleaseOnIt
          {std::pair{onChild, "lblChild"}, {onButton, "cmdUnder"}, {onForm, "Form"}}) {
         h.moveTo(f, at);
         const QString n = QLatin1String(name);
-        EXPECT_EQ(logOf([&] { h.click(f, at); }),
+        EXPECT_EQ(logOf([&, at = at] { h.click(f, at); }),
                   (QStringList{n + ".MouseDown", n + ".MouseUp", n + ".Click"}));
     }
     h.moveTo(f, onButton);

@@ -118,7 +118,7 @@ TEST_F(FilesTest, LoadPictureDecodesByContentAndRaisesTheErrorOfEachKindOfBadFil
         {write(QStringLiteral("tall.bmp"), encoded("BMP", 30000, -30000)), kInvalidPicture},
     };
     for (const auto& [file, error] : cases)
-        EXPECT_EQ(errorOf([&] { LoadPicture(file); }), error) << file.toStdString();
+        EXPECT_EQ(errorOf([&file = file] { LoadPicture(file); }), error) << file.toStdString();
 
     const Picture hand = LoadPicture(QStringLiteral(KINEMORA_ASSETS_DIR "/hand.cur"));
     ASSERT_TRUE(hand && hand->hotSpot);

@@ -1,0 +1,101 @@
+#include "platform/how_it_works/code_index.h"
+
+#include <QRegularExpression>
+
+namespace forms {
+
+namespace {
+
+// A file's text is shown whole up to this many lines; an honest source file is far shorter.
+constexpr qsizetype kMostLines = 5000;
+constexpr qsizetype kLongestLine = 2000;
+
+bool isHeading(const QString& line) {
+    return line.startsWith(QLatin1String("==== ")) && line.endsWith(QLatin1String(" ====")) &&
+           line.size() > 10;
+}
+
+bool isComment(const QString& line) {
+    return line.trimmed().startsWith(QLatin1String("//"));
+}
+
+// The text of a run of comment lines, without the slashes, as one paragraph.
+QString commentText(const QStringList& lines, qsizetype from, qsizetype to) {
+    QStringList words;
+    for (qsizetype i = from; i < to; ++i) words << lines[i].trimmed().mid(2).trimmed();
+    return words.join(QLatin1Char(' '));
+}
+
+QString firstComment(const QStringList& lines) {
+    qsizetype start = 0;
+    while (start < lines.size() && !isComment(lines[start])) ++start;
+    qsizetype end = start;
+    while (end < lines.size() && isComment(lines[end])) ++end;
+    return commentText(lines, start, end);
+}
+
+}  // namespace
+
+QString titleOf(const QString& path) {
+    const QString file = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString stem = file.left(file.indexOf(QLatin1Char('.')));
+    if (stem.isEmpty() || stem != stem.toLower()) return stem.isEmpty() ? file : stem;
+    QString title = stem;
+    title.replace(QLatin1Char('_'), QLatin1Char(' '));
+    title[0] = title[0].toUpper();
+    return title;
+}
+
+CodeIndex::CodeIndex(const QString& text) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QString path;
+    QStringList body;
+    for (const QString& line : lines) {
+        if (isHeading(line)) {
+            if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
+            path = line.mid(5, line.size() - 10);
+            body.clear();
+        } else if (body.size() < kMostLines) {
+            body << (line.size() > kLongestLine ? line.left(kLongestLine) : line);
+        }
+    }
+    if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
+}
+
+void CodeIndex::addFile(const QString& path, QStringList lines) {
+    while (!lines.isEmpty() && lines.first().trimmed().isEmpty()) lines.removeFirst();
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    files_.push_back({path, titleOf(path), firstComment(lines), std::move(lines)});
+    indexDefinitions(static_cast<int>(files_.size()) - 1);
+}
+
+// A definition starts at the left margin ("void frmMain::cmdGo_Click() {") and ends at the
+// first closing brace there.
+void CodeIndex::indexDefinitions(int file) {
+    static const QRegularExpression definition(
+        QStringLiteral(R"(^\w[\w:<>&*\s]*\b(\w+)::(\w+)\()"));
+    File& f = files_[file];
+    for (qsizetype i = 0; i < f.lines.size(); ++i) {
+        const QRegularExpressionMatch match = definition.match(f.lines[i]);
+        if (!match.hasMatch() || f.lines[i].trimmed().endsWith(QLatin1Char(';'))) continue;
+        qsizetype first = i;
+        while (first > 0 && isComment(f.lines[first - 1])) --first;
+        qsizetype last = i;
+        while (last + 1 < f.lines.size() && f.lines[last] != QLatin1String("}")) ++last;
+        const QString method = match.captured(2);
+        places_.insert(match.captured(1) + QLatin1String("::") + method,
+                       {file, static_cast<int>(first), static_cast<int>(last)});
+        if (method.contains(QLatin1Char('_'))) f.definesHandlers = true;
+        i = last;
+    }
+}
+
+std::optional<CodeIndex::Place> CodeIndex::find(const QString& form, const QString& method) const {
+    const auto it = places_.constFind(form + QLatin1String("::") + method);
+    if (it == places_.constEnd()) return std::nullopt;
+    return *it;
+}
+
+}  // namespace forms

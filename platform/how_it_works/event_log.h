@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QString>
+#include <deque>
+#include <vector>
+
+namespace forms {
+
+struct HandlerRun;
+
+// The handlers the program ran, a row each, with what each changed: the table a watcher of the
+// program shows. Timer ticks and mouse moves repeat many times a second, so each such handler
+// has one row until another kind of event comes (a click, say): its later runs are counted
+// there (×100) and it shows the latest change of each property. The oldest rows go beyond
+// kMostRows.
+class EventLog final : public QAbstractTableModel {
+  public:
+    static constexpr int kMostRows = 10000;
+    enum Column { TimeColumn, EventColumn, HandlerColumn, ChangesColumn, ColumnCount };
+    // The row's part of the program (an effect), as a number, for a filter; -1 for none known.
+    static constexpr int kPartRole = Qt::UserRole;
+
+    struct Change {
+        QString what, from, to;
+    };
+    struct Row {
+        qint64 time = 0;  // milliseconds on the runtime's clock
+        QString form, handler;
+        int index = -1;
+        int part = -1;
+        int count = 1;
+        std::vector<Change> changes;
+        QString error;
+    };
+
+    // A handler starts: a new row, or the next run of a repeating handler's row.
+    void begin(const HandlerRun& run, int part);
+    void change(const QString& what, const QString& from, const QString& to);
+    void fail(int number, const QString& description);
+    // The handler has returned: its row is shown as it now stands.
+    void end();
+
+    // The row a handler's run went to, by its place in the table; its text as a line.
+    const Row& row(int place) const { return rows_[static_cast<std::size_t>(place)]; }
+    static QString eventOf(const Row& row);
+    static QString handlerOf(const Row& row);
+    static QString changesOf(const Row& row);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    Row* open();
+    void append(Row row);
+    void dropOldest();
+
+    std::deque<Row> rows_;
+    qint64 dropped_ = 0;  // rows gone from the front, so that a row keeps its number
+    // The rows of the repeating handlers since the last other event, by handler, as numbers.
+    QHash<QString, qint64> repeating_;
+    qint64 open_ = -1;  // the number of the row the running handler writes to
+};
+
+}  // namespace forms

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "platform/how_it_works/code_index.h"
+#include "platform/how_it_works/event_log.h"
+#include "platform/how_it_works/watch_list.h"
+#include "platform/watch.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace forms {
+
+class Runtime;
+
+// "How It Works": a window beside the program's own that shows each handler as it runs, what
+// it changed, its code and the values it works on, and that pauses, steps and slows the timers.
+// It watches the runtime from the moment it is first made; hidden, it lets time run as before.
+class HowItWorks final : public QWidget, private Watcher {
+  public:
+    explicit HowItWorks(Runtime& runtime);
+    ~HowItWorks() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void handlerStarted(const HandlerRun& run) override;
+    void handlerFailed(const RuntimeError& error) override;
+    void handlerEnded() override;
+    void changed(const QString& what, const QString& from, const QString& to) override;
+
+    void build();
+    QWidget* buildTimeBar();
+    QWidget* buildCodePane();
+    void fillPartChoice();
+    void placeBesideMainWindow();
+    int partOf(const QString& form, const QString& handler) const;
+    void showCodeOf(const QString& form, const QString& handler);
+    void showFile(int file);
+    void rowChosen(const QModelIndex& current);
+    void pauseToggled(bool paused);
+    void refreshWatch();
+    void returnToRealTime();
+
+    Runtime& runtime_;
+    std::optional<CodeIndex> code_;
+    EventLog log_;
+    WatchList watch_;
+    QSortFilterProxyModel* filtered_;
+    QElapsedTimer clock_;  // for the watch's marks, in real time
+    QTimer watchRefresh_;
+    int runningPart_ = -1;
+    QString running_;  // "form.handler" of the handler that runs, while it runs
+    QString shownCode_;
+    int shownFile_ = -1;
+
+    QPushButton* pause_;
+    QPushButton* step_;
+    QComboBox* slowdown_;
+    QCheckBox* follow_;
+    QComboBox* part_;
+    QTableView* events_;
+    QLabel* about_;
+    QPlainTextEdit* codeText_;
+    QTableView* watchTable_;
+};
+
+}  // namespace forms

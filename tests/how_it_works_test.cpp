@@ -1,0 +1,160 @@
+// The "How It Works" window: each handler as it runs with what it changed, repeats counted in
+// one row, the code of the handler, and time held, stepped and slowed through the runtime's
+// clock.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTextBlock>
+
+#include "effects/program_fixture.h"
+#include "platform/how_it_works/event_log.h"
+#include "platform/watch.h"
+
+namespace {
+
+using namespace forms;
+using effects_testing::StartedProgram;
+using kinemora::frmAnimate;
+
+class HowItWorksTest : public StartedProgram {
+  protected:
+    QWidget* window() const {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowTitle() == QLatin1String("How It Works")) return w;
+        return nullptr;
+    }
+    QWidget* open() {
+        harness.runtime().toggleHelp();
+        harness.settle();
+        return window();
+    }
+    template <typename T>
+    T* part(const char* name) const {
+        for (T* w : window()->findChildren<T*>())
+            if (w->accessibleName() == QLatin1String(name)) return w;
+        return nullptr;
+    }
+    QPushButton* button(const char* text) const {
+        for (QPushButton* b : window()->findChildren<QPushButton*>())
+            if (b->text() == QLatin1String(text)) return b;
+        return nullptr;
+    }
+    // The Events table as lines: "event | handler | changes".
+    std::string eventText() const { return events().join(QLatin1Char('\n')).toStdString(); }
+    QStringList events() const {
+        const QAbstractItemModel* m = part<QTableView>("Events")->model();
+        QStringList rows;
+        for (int r = 0; r < m->rowCount(); ++r)
+            rows << QStringList{m->index(r, 1).data().toString(), m->index(r, 2).data().toString(),
+                                m->index(r, 3).data().toString()}
+                        .join(QStringLiteral(" | "));
+        return rows;
+    }
+    QString code() const { return part<QPlainTextEdit>("Code")->toPlainText(); }
+};
+
+TEST_F(HowItWorksTest, EachHandlerShowsWhatItChangedInOrderAndRepeatsShareARow) {
+    frmAnimate& f = start();
+    ASSERT_NE(open(), nullptr);
+    click(f.cmdScroll(1));
+    ticks(3, 100);
+    click(f.cmdFlasher);
+    ticks(1, 100);
+    EXPECT_EQ(
+        eventText(),
+        (QStringList{"Click | frmAnimate.cmdScroll_Click(1) | intScrollMode: 0 \u2192 1; "
+                     "cmdScroll(0).Enabled: True \u2192 False; cmdScroll(1).Enabled: True \u2192 "
+                     "False; cmdScroll(2).Enabled: True \u2192 False; Timer3.Enabled: False \u2192 "
+                     "True",
+                     "Timer | frmAnimate.Timer3_Timer \u00d73 | intTick: 2 \u2192 3; "
+                     "lblScrollText(1).Visible: False \u2192 True; lblScrollText(1).Caption: "
+                     "\"Th\" \u2192 \"Thi\"",
+                     "Click | frmAnimate.cmdFlasher_Click | Timer1.Enabled: False \u2192 True",
+                     "Timer | frmAnimate.Timer3_Timer | intTick: 3 \u2192 4; "
+                     "lblScrollText(1).Caption: \"Thi\" \u2192 \"This\""})
+            .join(QLatin1Char('\n'))
+            .toStdString());
+    // Following, the code is the last handler's, marked, under its effect's heading comment.
+    EXPECT_TRUE(code().contains(QLatin1String("void frmAnimate::Timer3_Timer() {")));
+    const auto marks = part<QPlainTextEdit>("Code")->extraSelections();
+    ASSERT_FALSE(marks.isEmpty());
+    EXPECT_EQ(marks.first().cursor.block().text(),
+              QLatin1String("void frmAnimate::Timer3_Timer() {"));
+    // One effect chosen: its rows and what its handlers changed.
+    auto* effect = part<QComboBox>("Effect");
+    effect->setCurrentIndex(effect->findText(QStringLiteral("Flashing button")));
+    EXPECT_EQ(events(), QStringList{"Click | frmAnimate.cmdFlasher_Click | Timer1.Enabled: False "
+                                    "\u2192 True"});
+    const QAbstractItemModel* watch = part<QTableView>("Watch")->model();
+    ASSERT_EQ(watch->rowCount(), 1);
+    EXPECT_EQ(watch->index(0, 1).data().toString(), QLatin1String("True"));
+}
+
+TEST_F(HowItWorksTest, PauseHoldsTimersStepFiresOneTickAndSlowMotionStretchesTime) {
+    frmAnimate& f = start();
+    open();
+    click(f.cmdFlasher);  // Timer1, 200 ms
+    button("Pause")->click();
+    ticks(10, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbBlue);
+    EXPECT_TRUE(f.Timer1.Enabled);
+    button("Step")->click();
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbWhite);
+    // Clicks still run; the face's timer, due first now, is the next and only step.
+    click(f.imgFace);
+    EXPECT_TRUE(f.Timer2.Enabled);
+    button("Step")->click();
+    EXPECT_EQ(f.imgFace.Picture.get()->name, QLatin1String("face 1.bmp"));
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbWhite);
+    click(f.imgFace);
+    button("Pause")->click();
+    ticks(2, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbBlue);
+    // Quarter speed: the 100 ms left to the next tick take 400 ms, and then a 200 ms timer
+    // ticks every 800 ms.
+    part<QComboBox>("Slow motion")->setCurrentIndex(2);
+    ticks(3, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbBlue);
+    ticks(1, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbWhite);
+    ticks(7, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbWhite);
+    ticks(1, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbBlue);
+    EXPECT_EQ(f.Timer1.Interval.get(), 200);
+    // Hidden, the window gives back real time.
+    button("Pause")->click();
+    window()->hide();
+    ticks(8, 100);
+    EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbBlue);
+}
+
+TEST_F(HowItWorksTest, WithoutTheCodeFileTheCodePaneNamesItsPathAndTheRestWorks) {
+    dir.remove("code.txt");
+    frmAnimate& f = start();
+    harness.answerBoxesWith(1);
+    open();
+    EXPECT_TRUE(code().contains(dir.file(QStringLiteral("code.txt"))));
+    click(f.cmdFlasher);
+    EXPECT_EQ(events().size(), 1);
+}
+
+TEST(EventLog, KeepsTheNewestRowsOnly) {
+    forms::EventLog log;
+    const QString form = QStringLiteral("frmMain");
+    for (int i = 0; i < forms::EventLog::kMostRows + 50; ++i) {
+        const QString handler = QStringLiteral("cmd%1_Click").arg(i);
+        log.begin({form, handler, -1, i}, -1);
+        log.end();
+    }
+    ASSERT_EQ(log.rowCount(), forms::EventLog::kMostRows);
+    EXPECT_EQ(log.row(0).handler, QLatin1String("cmd50_Click"));
+}
+
+}  // namespace
