@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kWatchRefreshMs = 33;  // at most 30 times a second
 constexpr int kGap = 8;              // between the program's window and this one
+constexpr int kLowest = 280;         // the least height worth placing below it
 
 struct Pace {
     const char* text;
@@ -142,9 +143,11 @@ QWidget* HowItWorks::buildTimeBar() {
     row->setContentsMargins(0, 0, 0, 0);
     pause_ = new QPushButton(QStringLiteral("Pause"), bar);
     pause_->setCheckable(true);
+    pause_->setAutoDefault(true);  // Return presses it, as Space does
     pause_->setAccessibleDescription(QStringLiteral("Holds every timer where it stands"));
     step_ = new QPushButton(QStringLiteral("Step"), bar);
     step_->setEnabled(false);
+    step_->setAutoDefault(true);
     step_->setAccessibleDescription(QStringLiteral("Runs the next timer tick, once"));
     slowdown_ = new QComboBox(bar);
     for (const Pace& pace : kPaces) {
@@ -239,23 +242,29 @@ void HowItWorks::returnToRealTime() {
 }
 
 // To the right of the program's main window where the screen has room, else to its left, else
-// below it: never over the effects, unless the screen is too small for anything else.
+// below it (lower, if need be): never over the effects, unless the screen is too small for
+// anything else.
 void HowItWorks::placeBesideMainWindow() {
     Form* main = runtime_.startupForm();
     if (!main || !main->isShown()) return;
     const QRect beside = main->window()->frameGeometry();
     const QRect screen = main->window()->screen()->availableGeometry();
-    const QSize size(std::min(width(), screen.width()),
-                     std::min(std::max(height(), beside.height()), screen.height()));
+    QSize size(std::min(width(), screen.width()),
+               std::min(std::max(height(), beside.height()), screen.height()));
     QPoint at(beside.right() + kGap, beside.top());
-    if (at.x() + size.width() > screen.right()) {
-        if (beside.left() - kGap - size.width() >= screen.left())
-            at.setX(beside.left() - kGap - size.width());
-        else if (beside.bottom() + kGap + size.height() <= screen.bottom())
-            at = QPoint(beside.left(), beside.bottom() + kGap);
-        else
-            at.setX(screen.right() - size.width());
+    const int roomBelow = screen.bottom() - beside.bottom() - kGap;
+    const bool fitsRight = at.x() + size.width() <= screen.right();
+    if (!fitsRight && beside.left() - kGap - size.width() >= screen.left()) {
+        at.setX(beside.left() - kGap - size.width());
+    } else if (!fitsRight && roomBelow >= kLowest) {
+        at = QPoint(beside.left(), beside.bottom() + kGap);
+        size = QSize(std::min(std::max(size.width(), beside.width()), screen.width()),
+                     std::min(size.height(), roomBelow));
+    } else if (!fitsRight) {
+        at.setX(screen.right() - size.width());
     }
+    at.setX(
+        std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())));
     at.setY(
         std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
     resize(size);
