@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QTextBlock>
+#include <QTreeView>
 
 #include "effects/program_fixture.h"
 #include "platform/how_it_works/event_log.h"
@@ -48,7 +48,7 @@ class HowItWorksTest : public StartedProgram {
     // The Events table as lines: "event | handler | changes".
     std::string eventText() const { return events().join(QLatin1Char('\n')).toStdString(); }
     QStringList events() const {
-        const QAbstractItemModel* m = part<QTableView>("Events")->model();
+        const QAbstractItemModel* m = part<QTreeView>("Events")->model();
         QStringList rows;
         for (int r = 0; r < m->rowCount(); ++r)
             rows << QStringList{m->index(r, 1).data().toString(), m->index(r, 2).data().toString(),
@@ -91,7 +91,7 @@ TEST_F(HowItWorksTest, EachHandlerShowsWhatItChangedInOrderAndRepeatsShareARow) 
     effect->setCurrentIndex(effect->findText(QStringLiteral("Flashing button")));
     EXPECT_EQ(events(), QStringList{"Click | frmAnimate.cmdFlasher_Click | Timer1.Enabled: False "
                                     "\u2192 True"});
-    const QAbstractItemModel* watch = part<QTableView>("Watch")->model();
+    const QAbstractItemModel* watch = part<QTreeView>("Watch")->model();
     ASSERT_EQ(watch->rowCount(), 1);
     EXPECT_EQ(watch->index(0, 1).data().toString(), QLatin1String("True"));
 }

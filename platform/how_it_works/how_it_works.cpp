@@ -12,8 +12,8 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QTableView>
 #include <QTextBlock>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <array>
 
@@ -67,20 +67,44 @@ QFont codeFont() {
     return font;
 }
 
-QTableView* makeTable(QAbstractItemModel* model, const QString& name, QWidget* parent) {
-    auto* table = new QTableView(parent);
+// A list of rows with headed columns, read row by row; a tree view without branches, so that
+// every row has one height and nothing stands for a row number.
+QTreeView* makeTable(QAbstractItemModel* model, const QString& name, QWidget* parent) {
+    auto* table = new QTreeView(parent);
     table->setModel(model);
     table->setAccessibleName(name);
+    table->setRootIsDecorated(false);
+    table->setItemsExpandable(false);
+    table->setUniformRowHeights(true);
+    table->setAllColumnsShowFocus(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(false);
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->header()->setStretchLastSection(true);
     return table;
+}
+
+// Qt's own parts of the panes (scroll bars and what holds them, headings, lists of choices,
+// the panes' frames) are given plain names, so that a screen reader meets nothing nameless.
+void nameInnerParts(QWidget* window) {
+    for (auto* choice : window->findChildren<QComboBox*>())
+        choice->view()->setAccessibleName(QStringLiteral("Choices"));
+    for (QWidget* part : window->findChildren<QWidget*>()) {
+        const bool namedByText = qobject_cast<QAbstractButton*>(part) ||
+                                 qobject_cast<QLabel*>(part) || qobject_cast<QComboBox*>(part);
+        if (namedByText || !part->accessibleName().isEmpty()) continue;
+        if (auto* bar = qobject_cast<QScrollBar*>(part))
+            part->setAccessibleName(bar->orientation() == Qt::Vertical
+                                        ? QStringLiteral("Scroll up and down")
+                                        : QStringLiteral("Scroll left and right"));
+        else if (qobject_cast<QHeaderView*>(part))
+            part->setAccessibleName(QStringLiteral("Column headings"));
+        else if (qobject_cast<QSplitter*>(part))
+            part->setAccessibleName(QStringLiteral("Panes"));
+        else
+            part->setAccessibleName(QStringLiteral("Pane"));
+    }
 }
 
 }  // namespace
@@ -94,6 +118,7 @@ HowItWorks::HowItWorks(Runtime& runtime) : QWidget(nullptr, Qt::Window), runtime
     watchRefresh_.setInterval(kWatchRefreshMs);
     connect(&watchRefresh_, &QTimer::timeout, this, [this] { refreshWatch(); });
     build();
+    nameInnerParts(this);
     resize(640, 600);
     setWatcher(this);
 }
@@ -139,6 +164,7 @@ void HowItWorks::build() {
 
 QWidget* HowItWorks::buildTimeBar() {
     auto* bar = new QWidget(this);
+    bar->setAccessibleName(QStringLiteral("Time"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     pause_ = new QPushButton(QStringLiteral("Pause"), bar);
@@ -192,6 +218,7 @@ QWidget* HowItWorks::buildTimeBar() {
 
 QWidget* HowItWorks::buildCodePane() {
     auto* pane = new QWidget(this);
+    pane->setAccessibleName(QStringLiteral("Code pane"));
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     about_ = new QLabel(pane);

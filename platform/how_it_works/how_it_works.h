@@ -17,7 +17,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSortFilterProxyModel;
-class QTableView;
+class QTreeView;
 
 namespace forms {
 
@@ -71,10 +71,10 @@ class HowItWorks final : public QWidget, private Watcher {
     QComboBox* slowdown_;
     QCheckBox* follow_;
     QComboBox* part_;
-    QTableView* events_;
+    QTreeView* events_;
     QLabel* about_;
     QPlainTextEdit* codeText_;
-    QTableView* watchTable_;
+    QTreeView* watchTable_;
 };
 
 }  // namespace forms
