@@ -1,12 +1,19 @@
 #include "platform/accessibility.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAccessibleWidget>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScrollBar>
 #include <QVariant>
 #include <QWidget>
 
 #include "platform/control.h"
 #include "platform/keyboard_access.h"
+#include "platform/timer.h"
 
 namespace forms {
 
@@ -15,10 +22,17 @@ namespace {
 constexpr char kRoleProperty[] = "formsAccessibleRole";
 constexpr char kControlProperty[] = "formsControl";
 constexpr char kWindowProperty[] = "formsWindow";
+constexpr char kSwitchProperty[] = "formsSwitchTimer";
 
 const Control* controlOf(const QObject* object) {
     const QVariant control = object->property(kControlProperty);
     return control.isValid() ? static_cast<const Control*>(control.value<const void*>()) : nullptr;
+}
+
+// The timer whose running a switch reports, if the widget is one.
+const Timer* switchTimerOf(const QObject* object) {
+    const QVariant timer = object->property(kSwitchProperty);
+    return timer.isValid() ? static_cast<const Timer*>(timer.value<const void*>()) : nullptr;
 }
 
 QAccessible::Role roleOf(const Control& control, QAccessible::Role classRole) {
@@ -37,20 +51,29 @@ QAccessible::Role roleOf(const Control& control, QAccessible::Role classRole) {
     return classRole;
 }
 
-bool isReadOut(const QWidget* widget) {
+bool hasRole(const QWidget* widget) {
     const QVariant role = widget->property(kRoleProperty);
     const Control* control = controlOf(widget);
     if (!role.isValid() || !control) return true;
     return roleOf(*control, static_cast<QAccessible::Role>(role.toInt())) != QAccessible::NoRole;
 }
 
-// The child widgets that screen readers are told of: decoration and the controls that another
-// stands for are left out.
+QList<QWidget*> readOutChildren(const QWidget* parent);
+
+// A widget with nothing to say (no name, nothing read out inside) would be read as an empty
+// object, as a label with an empty caption would.
+bool isSilent(QWidget* widget) {
+    QAccessibleInterface* info = QAccessible::queryAccessibleInterface(widget);
+    return (!info || info->text(QAccessible::Name).isEmpty()) && readOutChildren(widget).isEmpty();
+}
+
+// The child widgets that screen readers are told of: decoration, the controls that another
+// stands for and those with nothing to say are left out.
 QList<QWidget*> readOutChildren(const QWidget* parent) {
     QList<QWidget*> children;
     for (QObject* object : parent->children()) {
         auto* child = qobject_cast<QWidget*>(object);
-        if (child && !child->isWindow() && isReadOut(child)) children << child;
+        if (child && !child->isWindow() && hasRole(child) && !isSilent(child)) children << child;
     }
     return children;
 }
@@ -87,7 +110,11 @@ class ControlAccessible final : public ContainerAccessible, public QAccessibleVa
 
     QAccessible::State state() const override {
         QAccessible::State state = ContainerAccessible::state();
-        if (role() == QAccessible::NoRole) state.invisible = true;
+        if (role() == QAccessible::NoRole || isSilent(widget())) state.invisible = true;
+        if (const Timer* timer = switchTimerOf(widget())) {
+            state.checkable = true;
+            state.checked = timer->running();
+        }
         return state;
     }
 
@@ -147,7 +174,9 @@ class ControlAccessible final : public ContainerAccessible, public QAccessibleVa
 
   private:
     QAbstractSlider* slider() const { return qobject_cast<QAbstractSlider*>(widget()); }
-    bool clickable() const { return control_.keyboardStop() != kNoTabIndex; }
+    bool clickable() const {
+        return control_.keyboardStop() != kNoTabIndex || switchTimerOf(widget());
+    }
 
     const Control& control_;
 };
@@ -168,6 +197,76 @@ QAccessibleInterface* describe(const QString&, QObject* object) {
 void describeControl(QWidget* widget, const Control& control, QAccessible::Role classRole) {
     widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<const void*>(&control)));
     widget->setProperty(kRoleProperty, static_cast<int>(classRole));
+}
+
+QString spokenText(const QString& text) {
+    return text.simplified();
+}
+
+// The widget stays; to screen readers it comes or goes as one of its container's children.
+void setSpokenName(QWidget* widget, const QString& name) {
+    const bool wasNamed = !widget->accessibleName().isEmpty();
+    widget->setAccessibleName(name);
+    if (wasNamed == !name.isEmpty() || !QAccessible::isActive()) return;
+    QAccessibleEvent event(widget,
+                           wasNamed ? QAccessible::ObjectDestroyed : QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&event);
+}
+
+void reportAsSwitch(const Control& control, Timer& timer) {
+    QWidget* widget = control.widget();
+    widget->setProperty(kSwitchProperty, QVariant::fromValue(static_cast<const void*>(&timer)));
+    timer.onRunningChange(
+        [target = QPointer<QWidget>(widget), &timer, on = timer.running()]() mutable {
+            if (!target || timer.running() == on) return;
+            on = !on;
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(target, changed);
+            QAccessible::updateAccessibility(&event);
+        });
+}
+
+namespace {
+
+QString iconName(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Question:
+            return QStringLiteral("Question");
+        case QMessageBox::Information:
+            return QStringLiteral("Information");
+        case QMessageBox::Warning:
+            return QStringLiteral("Warning");
+        case QMessageBox::Critical:
+            return QStringLiteral("Error");
+        case QMessageBox::NoIcon:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void describeScrollArea(QAbstractScrollArea& area) {
+    area.viewport()->setAccessibleName(QStringLiteral("Content"));
+    const auto nameBar = [](QScrollBar* bar, const QString& name) {
+        bar->setAccessibleName(name);
+        if (QWidget* holder = bar->parentWidget(); holder && holder != bar->window())
+            holder->setAccessibleName(name);
+    };
+    nameBar(area.verticalScrollBar(), QStringLiteral("Vertical scroll bar"));
+    nameBar(area.horizontalScrollBar(), QStringLiteral("Horizontal scroll bar"));
+}
+
+void describeBox(QMessageBox& box) {
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            label->setAccessibleName(iconName(box.icon()));
+        else if (label->text() == box.text())
+            label->setAccessibleName(spokenText(box.text()));
+    }
+    for (QDialogButtonBox* buttons : box.findChildren<QDialogButtonBox*>())
+        buttons->setAccessibleName(QStringLiteral("Buttons"));
 }
 
 void setAccessibleWindow(QWidget* window) {

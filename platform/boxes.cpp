@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/accessibility.h"
+
 namespace forms {
 
 namespace {
@@ -51,6 +53,7 @@ int runMessageBox(const QString& prompt, int buttons, const QString& title, QWid
     // box is blocked and no handler runs that could unload it.
     QMessageBox box(iconFor(buttons & 0x70), title, prompt, QMessageBox::NoButton, owner);
     box.setWindowModality(Qt::ApplicationModal);
+    describeBox(box);
     const std::vector<Choice> choices = choicesFor(buttons & 0x0F);
     for (const auto& [button, answer] : choices) box.addButton(button);
     const std::size_t defaultIndex =

@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QStyleOptionButton>
 
+#include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/fonts.h"
 
@@ -75,6 +76,8 @@ CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, 
                              QWidget* container)
     : Control(form, desc, std::move(name), index), widget_(new ButtonWidget(*this, container)) {
     const Settings& s = desc.set;
+    // Qt's description of a push button knows no on and off.
+    if (s.OnWhileRunning) describeControl(widget_, *this, QAccessible::Button);
     Caption.initialise(QString::fromUtf8(s.Caption ? s.Caption : ""));
     if (s.BackColor) BackColor.initialise(*s.BackColor);
     Style.initialise(s.Style);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/accessibility.h"
 #include "platform/control_array.h"
 #include "platform/form.h"
 #include "platform/keyboard_access.h"
@@ -88,8 +89,8 @@ QString Control::watchName() const {
 
 QString Control::accessibleName() const {
     if (!accessibleName_.isEmpty()) return accessibleName_;
-    if (label_) return label_->caption();
-    return caption();
+    if (label_) return label_->spokenCaption();
+    return spokenCaption();
 }
 
 void Control::setLabel(Control& label) {
@@ -102,7 +103,7 @@ void Control::setLabel(Control& label) {
 void Control::nameShown() const {
     if (!widget_) return;
     const QString name = accessibleName();
-    if (widget_->accessibleName() != name) widget_->setAccessibleName(name);
+    if (widget_->accessibleName() != name) setSpokenName(widget_, name);
 }
 
 void Control::captionShown() {

@@ -81,8 +81,9 @@ class Control : public ControlEvents {
     void setLabel(Control& label);
     // The place among the keyboard stops after those with a TabIndex (kNoTabIndex: none).
     int keyboardStop() const { return keyboardStop_; }
-    // The caption the control shows, if it has one.
+    // The caption the control shows, if it has one, and as screen readers speak it.
     virtual QString caption() const { return {}; }
+    virtual QString spokenCaption() const { return caption(); }
 
   protected:
     // Puts the widget in place, from the twip geometry.

@@ -65,8 +65,9 @@ QFont fontFor(const FontSpec& wanted) {
     font.setUnderline(wanted.underline);
     font.setStretch(metrics.stretch);
     font.setWordSpacing(metrics.blankEms * pixels);
-    // No hinting: glyph advances then come from the font's design and wraps match everywhere.
-    font.setHintingPreference(QFont::PreferNoHinting);
+    // Glyphs snap to the pixel grid vertically only (FreeType's light hinting), so stems and
+    // the tops of letters are crisp while advances keep the font's design and wraps match.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

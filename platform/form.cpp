@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "platform/accessibility.h"
 #include "platform/command_button.h"
 #include "platform/containers.h"
 #include "platform/form_window.h"
@@ -123,6 +124,9 @@ void Form::build(const FormDesc& desc) {
         if ((*it)->widget()) (*it)->widget()->raise();
     for (const auto& c : controls_)
         if (!c->labelName().isEmpty()) c->setLabel(*byName_.at(c->labelName()));
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (const char* timer = desc.controls[i].set.OnWhileRunning)
+            reportAsSwitch(*controls_[i], control<Timer>(timer));
     setTabOrder();
 }
 

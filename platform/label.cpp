@@ -148,6 +148,13 @@ QString Label::caption() const {
     return Caption;
 }
 
+// A leading "< " is an arrow at the control to the label's left, not words.
+QString Label::spokenCaption() const {
+    QString spoken = spokenText(Caption);
+    if (spoken.startsWith(QLatin1String("< "))) spoken.remove(0, 2);
+    return spoken;
+}
+
 void Label::captionChanged() {
     linesWidth_ = -1;
     captionShown();

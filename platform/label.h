@@ -30,6 +30,7 @@ class Label final : public Control {
     // the way it wraps or the width changes, so that a repaint measures nothing again.
     const QStringList& lines() const;
     QString caption() const override;
+    QString spokenCaption() const override;
 
   private:
     friend class LabelWidget;

@@ -71,6 +71,9 @@ struct Settings {
     const char* AccessibleDescription = nullptr;  // what acting on it does
     AccessibleRole Role = AccessibleRole::ClassDefault;
     const char* LabelledBy = nullptr;  // the label whose caption names the control
+    // A timer: the control is read out as a switch that is on while that timer runs, for a
+    // control whose click starts and stops it.
+    const char* OnWhileRunning = nullptr;
     // A picture or label that the keyboard reaches: Tab comes to it after every control with
     // a TabIndex, in ascending order of this number. Focus on it acts as the pointer coming
     // over it, Space and Return as a click on it.

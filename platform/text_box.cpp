@@ -1,5 +1,6 @@
 #include "platform/text_box.h"
 
+#include "platform/accessibility.h"
 #include "platform/control_widget.h"
 #include "platform/fonts.h"
 #include "platform/text_widget.h"
@@ -21,6 +22,7 @@ TextBox::TextBox(Form& form, const ControlDesc& desc, QString name, int index, Q
                                                      : Qt::ScrollBarAlwaysOff);
     setLocking();
     QObject::connect(widget_, &QPlainTextEdit::textChanged, [this] { edited(); });
+    describeScrollArea(*widget_);
     new ControlEventFilter(widget_->viewport(), *this, ControlEventFilter::Mode::ObserveOnly);
     new ControlEventFilter(widget_, *this, ControlEventFilter::Mode::ObserveOnly);
     attach(widget_);

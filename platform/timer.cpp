@@ -24,6 +24,7 @@ void Timer::enabledChanged() {
 }
 
 void Timer::restart() {
+    for (const auto& changed : runningWatchers_) changed();
     if (!Enabled || Interval <= 0) {
         stop();
         return;

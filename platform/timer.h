@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "platform/control.h"
 
 namespace forms {
@@ -17,9 +20,18 @@ class Timer final : public Control {
 
     void stop();
 
+    // Whether it fires: enabled, with an interval.
+    bool running() const { return Enabled && Interval > 0; }
+    // `changed` is called after every change of Enabled or Interval, for the timer's life.
+    void onRunningChange(std::function<void()> changed) {
+        runningWatchers_.push_back(std::move(changed));
+    }
+
   private:
     void enabledChanged() override;
     void restart();
+
+    std::vector<std::function<void()>> runningWatchers_;
 };
 
 }  // namespace forms

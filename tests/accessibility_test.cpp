@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <optional>
+#include <utility>
 
 #include "effects/mouse_fixture.h"
 #include "forms/code/frmCode.h"
@@ -39,7 +40,7 @@ TEST_F(AccessibilityTest, ControlsTellTheirRoleAndAPlainName) {
         QAccessible::Role role;
         QString name;
     } expected[] = {
-        {f.Label1, QAccessible::StaticText, "< click to turn flashing on/off"},
+        {f.Label1, QAccessible::StaticText, "click to turn flashing on/off"},
         {f.imgGreatest, QAccessible::Graphic, "Question mark"},
         {f.imgFace, QAccessible::Button, "Face animation"},
         {f.cmdFlasher, QAccessible::Button, "Flasher"},
@@ -78,6 +79,58 @@ TEST_F(AccessibilityTest, ControlsTellTheirRoleAndAPlainName) {
     EXPECT_EQ(describe(f.hsbSpeed)->text(QAccessible::Name), "Pace");
     f.lblScrollText(3).Caption = "shorter";
     EXPECT_EQ(describe(f.lblScrollText(3))->text(QAccessible::Name), "shorter");
+}
+
+void expectEveryNodeNamed(QAccessibleInterface* node) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        EXPECT_FALSE(child->text(QAccessible::Name).isEmpty())
+            << child->object()->objectName().toStdString() << " is nameless";
+        expectEveryNodeNamed(child);
+    }
+}
+
+// Captions are spoken without their "<" pointer and the blanks that make them wrap, also where
+// they name another control; the flasher and the face are switches, on while their timer runs;
+// a label with nothing to say is not read out until it has.
+TEST_F(AccessibilityTest, NamesAreSpokenCleanlyAndTheSwitchesSayOnOrOff) {
+    EXPECT_EQ(describe(f.lblGreatest(0))->text(QAccessible::Name),
+              "move mouse pointer over question mark to reveal the greatest ever football team");
+    EXPECT_EQ(describe(f.lblGreatest(1))->text(QAccessible::Name),
+              "OK! click to see the real greatest football team they play in red and white");
+    EXPECT_TRUE(f.lblGreatest(0).Caption->startsWith("< move mouse pointer over         q"));
+    f.Label3.Caption = "< Pace\r\n  of the ball ";
+    EXPECT_EQ(describe(f.hsbSpeed)->text(QAccessible::Name), "Pace of the ball");
+
+    for (const auto& [control, timer] :
+         {std::pair<const forms::Control*, forms::Timer*>(&f.cmdFlasher, &f.Timer1),
+          std::pair<const forms::Control*, forms::Timer*>(&f.imgFace, &f.Timer2)}) {
+        SCOPED_TRACE(control->Name().toStdString());
+        QAccessibleInterface* info = describe(*control);
+        EXPECT_EQ(info->role(), QAccessible::Button);
+        EXPECT_TRUE(info->state().checkable);
+        EXPECT_FALSE(info->state().checked);
+        ASSERT_TRUE(info->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        info->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        harness.settle();
+        EXPECT_TRUE(timer->Enabled.get());
+        EXPECT_TRUE(info->state().checked);
+        click(*control);
+        EXPECT_FALSE(timer->Enabled.get());
+        EXPECT_FALSE(info->state().checked);
+    }
+
+    QAccessibleInterface* strip = describe(f.Picture1);
+    auto& growing = f.lblScrollText(1);
+    EXPECT_EQ(strip->indexOfChild(describe(growing)), -1);
+    EXPECT_TRUE(describe(growing)->state().invisible);
+    growing.Caption = "T";
+    EXPECT_NE(strip->indexOfChild(describe(growing)), -1);
+    growing.Caption = "Th";
+    growing.Caption = "";
+    EXPECT_EQ(strip->indexOfChild(describe(growing)), -1);
+    expectEveryNodeNamed(QAccessible::queryAccessibleInterface(f.window()));
 }
 
 // A screen reader's press is a click at the control's centre, hit-tested as the mouse's: the

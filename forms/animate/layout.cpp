@@ -99,7 +99,7 @@ constexpr ControlDesc kControls[] = {
         {.Interval = 200, .Enabled = false}},
     {"cmdFlasher",          CommandButton, "frmAnimate", 120,   480,   1095,  375,   0,  Shown,
         {.Caption = "Flasher", .Font = kSansBold, .Style = vbButtonGraphical,
-         .AccessibleDescription = "Click to turn flashing on/off"}},
+         .AccessibleDescription = "Click to turn flashing on/off", .OnWhileRunning = "Timer1"}},
     {"lblGreatest(0)",      Label,         "frmAnimate", 1320,  2040,  2175,  735,   3,  Shown,
         {.Caption = "< move mouse pointer over         question mark to reveal the      "
                     "greatest ever football team"}},
@@ -131,7 +131,7 @@ constexpr ControlDesc kControls[] = {
     {"imgFace",             Image,         "frmAnimate", 240,   1080,  720,   720,   kNoTabIndex, Shown,
         {.Picture = "face.bmp", .AccessibleName = "Face animation",
          .AccessibleDescription = "Click to turn animation on/off", .Role = AccessibleRole::Button,
-         .KeyboardStop = 1}},
+         .OnWhileRunning = "Timer2", .KeyboardStop = 1}},
     {"Label1",              Label,         "frmAnimate", 1320,  600,   2025,  195,   1,  Shown,
         {.Caption = "< click to turn flashing on/off", .AutoSize = true}},
     {"imgGreatestQuestion", Image,         "frmAnimate", 1920,  1680,  855,   735,   kNoTabIndex, Hidden,

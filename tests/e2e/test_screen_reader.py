@@ -76,6 +76,7 @@ class ScreenReader(unittest.TestCase):
         for window in (self.main, viewer):
             self.assertEqual(window.getRole(), pyatspi.ROLE_FRAME, window.name)
             for node in atspi_session.walk(window):
+                self.assertTrue(node.name, f"a nameless {node.getRoleName()} in {window.name}")
                 self.assertIsNone(IDENTIFIER.match(node.name or ""),
                                   f"{node.name!r} ({node.getRoleName()}) is an identifier")
                 if {"press", "click"} & {a.lower() for a in atspi_session.action_names(node)}:
@@ -114,9 +115,38 @@ class ScreenReader(unittest.TestCase):
         atspi_session.press(self.find("Exit Application"))
         box = self.program.find_window("Confirm exit")
         self.assert_over_main_window(box)
+        alert = wait_for(lambda: self.frame("Confirm exit"), 10, "the question on the bus")
+        names = [node.name for node in atspi_session.walk(alert)]
+        self.assertIn("Are you sure you want to exit the application?", names)
+        self.assertNotIn("", names)
         self.program.key("Escape")
         wait_for(lambda: not self.program.windows("Confirm exit"), 5, "the question to close")
         self.assertIsNone(self.program.process.poll())
+
+    def test_the_flasher_and_the_face_say_whether_they_are_on(self):
+        import pyatspi
+        from gi.repository import GLib
+        heard = []
+
+        def listener(event):
+            heard.append((event.source.name, bool(event.detail1)))
+
+        pyatspi.Registry.registerEventListener(listener, "object:state-changed:checked")
+        self.addCleanup(pyatspi.Registry.deregisterEventListener, listener,
+                        "object:state-changed:checked")
+
+        def heard_of(change):
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return change in heard
+
+        for name in ("Flasher", "Face animation"):
+            switch = self.find(name)
+            for on in (True, False):
+                atspi_session.press(switch)
+                said = (name, on)
+                wait_for(lambda: heard_of(said), 5, f"{said} on the bus")
+                self.assertEqual(atspi_session.has_state(switch, pyatspi.STATE_CHECKED), on)
 
     def assert_over_main_window(self, box):
         from Xlib import display as xdisplay
