@@ -8,6 +8,7 @@ program finds it at start-up as it would on a desktop.
 import os
 import shutil
 import sys
+import unittest
 import warnings
 
 # pyatspi still calls the older names of some libatspi functions.
@@ -95,3 +96,32 @@ def press(node):
             return
     raise AssertionError(f"{node.name!r} has no press action")
 
+
+
+def frame(app, caption):
+    """The application's showing top-level window with that caption, or None."""
+    import pyatspi
+    for index in range(app.childCount):
+        window = app.getChildAtIndex(index)
+        if window is not None and window.name == caption and has_state(
+                window, pyatspi.STATE_SHOWING):
+            return window
+    return None
+
+
+class ProgramOnTheBus(unittest.TestCase):
+    """A test with the real program started, its main window found and its application on the
+    accessibility bus."""
+
+    def setUp(self):
+        from harness import PROGRAM, Program, wait_for
+        if not PROGRAM:
+            self.skipTest("KINEMORA_PROGRAM is not set")
+        self.program = Program(env=program_environment())
+        self.addCleanup(shutil.rmtree, self.program.dir, True)
+        self.addCleanup(self.program.stop)
+        self.origin = self.program.main_window()
+        self.app = wait_for(lambda: application("Kinemora"), 20, "Kinemora on the accessibility bus")
+
+    def frame(self, caption):
+        return frame(self.app, caption)

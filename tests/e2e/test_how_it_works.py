@@ -6,11 +6,10 @@ Points are client-area pixels of the main window (twips / 15).
 """
 
 import re
-import shutil
 import unittest
 
 import atspi_session
-from harness import PROGRAM, Program, wait_for
+from harness import wait_for
 
 atspi_session.run_on_own_bus()
 
@@ -19,26 +18,7 @@ BALL_ROW = re.compile(r"^frmAnimate\.Timer4_Timer(?: \u00d7(\d+))?$")
 
 
 @unittest.skipIf(atspi_session.missing_tools(), atspi_session.missing_tools())
-class HowItWorks(unittest.TestCase):
-    def setUp(self):
-        if not PROGRAM:
-            self.skipTest("KINEMORA_PROGRAM is not set")
-        self.program = Program(env=atspi_session.program_environment())
-        self.addCleanup(shutil.rmtree, self.program.dir, True)
-        self.addCleanup(self.program.stop)
-        self.main = self.program.main_window()
-        self.app = wait_for(lambda: atspi_session.application("Kinemora"), 20,
-                            "Kinemora on the accessibility bus")
-
-    def frame(self, caption):
-        import pyatspi
-        for index in range(self.app.childCount):
-            window = self.app.getChildAtIndex(index)
-            if window is not None and window.name == caption and atspi_session.has_state(
-                    window, pyatspi.STATE_SHOWING):
-                return window
-        return None
-
+class HowItWorks(atspi_session.ProgramOnTheBus):
     def named(self, root, name):
         return next((n for n in atspi_session.walk(root) if n.name == name), None)
 
@@ -56,9 +36,9 @@ class HowItWorks(unittest.TestCase):
         self.program.key("F1")
         window = self.program.find_window("How It Works")
         x, y, width, height = self.program.geometry(window)
-        mx, my, mw, mh = self.main
+        mx, my, mw, mh = self.origin
         self.assertTrue(x >= mx + mw or y >= my + mh, "over the main window")
-        self.assertEqual(self.program.geometry(self.program.window), self.main)
+        self.assertEqual(self.program.geometry(self.program.window), self.origin)
 
         how = wait_for(lambda: self.frame("How It Works"), 10, "the window on the bus")
         for name in ["Pause", "Step", "Slow motion", "Follow", "Effect", "Code", "Watch"]:

@@ -5,11 +5,10 @@ Points are client-area pixels of the main window (twips / 15).
 """
 
 import re
-import shutil
 import unittest
 
 import atspi_session
-from harness import PROGRAM, Program, wait_for
+from harness import wait_for
 
 atspi_session.run_on_own_bus()
 
@@ -25,28 +24,12 @@ IDENTIFIER = re.compile(r"^([a-z]+[A-Z]\w*|[A-Z][a-z]+\d+)(\(\d+\))?$")
 
 
 @unittest.skipIf(atspi_session.missing_tools(), atspi_session.missing_tools())
-class ScreenReader(unittest.TestCase):
+class ScreenReader(atspi_session.ProgramOnTheBus):
     def setUp(self):
-        if not PROGRAM:
-            self.skipTest("KINEMORA_PROGRAM is not set")
-        self.program = Program(env=atspi_session.program_environment())
-        self.addCleanup(shutil.rmtree, self.program.dir, True)
-        self.addCleanup(self.program.stop)
-        self.program.main_window()
-        self.app = wait_for(lambda: atspi_session.application("Kinemora"), 20,
-                            "Kinemora on the accessibility bus")
+        super().setUp()
         self.main = wait_for(lambda: self.frame("Kinemora"), 10, "the main window's frame")
 
     # --- reading the tree -------------------------------------------------------------------
-    def frame(self, caption):
-        import pyatspi
-        for index in range(self.app.childCount):
-            window = self.app.getChildAtIndex(index)
-            if window is not None and window.name == caption and atspi_session.has_state(
-                    window, pyatspi.STATE_SHOWING):
-                return window
-        return None
-
     def find(self, name, root=None):
         for node in atspi_session.walk(root or self.main):
             if node.name == name:
