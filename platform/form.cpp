@@ -104,7 +104,7 @@ Form::Form(const FormDesc& desc)
     window_->setFixedSize(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
     if (desc.icon) window_->setWindowIcon(windowIcon(desc.icon));
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window_.get()), &QShortcut::activated,
-                     [] { Runtime::current().toggleHelp(); });
+                     [] { Runtime::current().showHelp(); });
     build(desc);
 }
 

@@ -207,14 +207,11 @@ Form* Runtime::startupForm() const {
     return nullptr;
 }
 
-void Runtime::toggleHelp() {
+void Runtime::showHelp() {
     if (!helpMaker_ || ended_) return;
     if (!help_) help_ = helpMaker_(*this);
-    if (help_->isVisible()) {
-        help_->hide();
-        return;
-    }
     help_->show();
+    help_->raise();
     help_->activateWindow();
 }
 

@@ -99,10 +99,10 @@ class Runtime {
 
     // The window that F1 in a form's window opens beside the program's own, such as one that
     // shows how the program works: made by `make` on first use and kept for the runtime's
-    // life. F1 shows it, or hides it again.
+    // life, and brought to the front when it shows already.
     using HelpMaker = std::function<std::unique_ptr<QWidget>(Runtime&)>;
     void offerHelp(HelpMaker make) { helpMaker_ = std::move(make); }
-    void toggleHelp();
+    void showHelp();
 
     // Counts every repaint of every control and form, so that tests can prove a redundant
     // property set costs nothing.

@@ -30,7 +30,7 @@ class HowItWorksTest : public StartedProgram {
         return nullptr;
     }
     QWidget* open() {
-        harness.runtime().toggleHelp();
+        harness.runtime().showHelp();
         harness.settle();
         return window();
     }

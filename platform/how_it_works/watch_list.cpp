@@ -30,18 +30,18 @@ void WatchList::showPart(int part) {
     beginResetModel();
     part_ = part;
     shown_.clear();
+    isShown_.clear();
     endResetModel();
 }
 
 bool WatchList::refresh(qint64 now) {
     now_ = now;
-    // Entries only ever join, so those newly in the part come after those already shown.
+    // A row once shown stays: entries only ever join the part shown.
     std::vector<std::size_t> joining;
-    for (std::size_t i = shown_.empty() ? 0 : shown_.back() + 1; i < entries_.size(); ++i)
-        if (inPart(entries_[i])) joining.push_back(i);
-    for (std::size_t i = 0; i < (shown_.empty() ? 0 : shown_.back()); ++i)
-        if (inPart(entries_[i]) && std::find(shown_.begin(), shown_.end(), i) == shown_.end())
-            joining.push_back(i);
+    isShown_.resize(entries_.size(), false);
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (!isShown_[i] && inPart(entries_[i])) joining.push_back(i);
+    for (std::size_t i : joining) isShown_[i] = true;
     if (!shown_.empty())
         emit dataChanged(index(0, 0), index(static_cast<int>(shown_.size()) - 1, ColumnCount - 1));
     if (!joining.empty()) {

@@ -38,7 +38,8 @@ class WatchList final : public QAbstractTableModel {
 
     std::vector<Entry> entries_;
     QHash<QString, std::size_t> byName_;
-    std::vector<std::size_t> shown_;  // the entries of the part shown, in the order first changed
+    std::vector<std::size_t> shown_;  // the entries of the part shown, in the order they joined
+    std::vector<bool> isShown_;       // by entry
     int part_ = -1;
     qint64 now_ = 0;
 };
