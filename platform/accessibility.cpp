@@ -1,11 +1,7 @@
 #include "platform/accessibility.h"
 
-#include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAccessibleWidget>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QScrollBar>
 #include <QVariant>
@@ -199,10 +195,6 @@ void describeControl(QWidget* widget, const Control& control, QAccessible::Role 
     widget->setProperty(kRoleProperty, static_cast<int>(classRole));
 }
 
-QString spokenText(const QString& text) {
-    return text.simplified();
-}
-
 // The widget stays; to screen readers it comes or goes as one of its container's children.
 void setSpokenName(QWidget* widget, const QString& name) {
     const bool wasNamed = !widget->accessibleName().isEmpty();
@@ -225,48 +217,6 @@ void reportAsSwitch(const Control& control, Timer& timer) {
             QAccessibleStateChangeEvent event(target, changed);
             QAccessible::updateAccessibility(&event);
         });
-}
-
-namespace {
-
-QString iconName(QMessageBox::Icon icon) {
-    switch (icon) {
-        case QMessageBox::Question:
-            return QStringLiteral("Question");
-        case QMessageBox::Information:
-            return QStringLiteral("Information");
-        case QMessageBox::Warning:
-            return QStringLiteral("Warning");
-        case QMessageBox::Critical:
-            return QStringLiteral("Error");
-        case QMessageBox::NoIcon:
-            break;
-    }
-    return {};
-}
-
-}  // namespace
-
-void describeScrollArea(QAbstractScrollArea& area) {
-    area.viewport()->setAccessibleName(QStringLiteral("Content"));
-    const auto nameBar = [](QScrollBar* bar, const QString& name) {
-        bar->setAccessibleName(name);
-        if (QWidget* holder = bar->parentWidget(); holder && holder != bar->window())
-            holder->setAccessibleName(name);
-    };
-    nameBar(area.verticalScrollBar(), QStringLiteral("Vertical scroll bar"));
-    nameBar(area.horizontalScrollBar(), QStringLiteral("Horizontal scroll bar"));
-}
-
-void describeBox(QMessageBox& box) {
-    for (QLabel* label : box.findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
-            label->setAccessibleName(iconName(box.icon()));
-        else if (label->text() == box.text())
-            label->setAccessibleName(spokenText(box.text()));
-    }
-    for (QDialogButtonBox* buttons : box.findChildren<QDialogButtonBox*>())
-        buttons->setAccessibleName(QStringLiteral("Buttons"));
 }
 
 void setAccessibleWindow(QWidget* window) {

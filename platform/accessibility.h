@@ -3,8 +3,8 @@
 #include <QAccessible>
 #include <QString>
 
-class QAbstractScrollArea;
-class QMessageBox;
+#include "platform/spoken.h"
+
 class QWidget;
 
 namespace forms {
@@ -19,10 +19,6 @@ class Timer;
 // named: Qt keeps the first description it makes of a widget.
 void describeControl(QWidget* widget, const Control& control, QAccessible::Role classRole);
 
-// Text as screen readers should speak it: each run of blanks and line breaks one blank, and
-// none at either end.
-QString spokenText(const QString& text);
-
 // Gives a control's widget its name for screen readers. A widget without a name (and with
 // nothing named inside) is left out of what is read out; one that gains its first name, or
 // loses it, comes into or leaves its container's children.
@@ -32,14 +28,6 @@ void setSpokenName(QWidget* widget, const QString& name);
 // (enabled, with an interval): checkable, checked while the timer runs, a state change each
 // time that flips, and pressed with a click.
 void reportAsSwitch(const Control& control, Timer& timer);
-
-// Names the parts Qt shows screen readers of a scroll area: where its content shows and each
-// scroll bar (Qt leaves them nameless).
-void describeScrollArea(QAbstractScrollArea& area);
-
-// Names the parts of a question box that Qt leaves nameless or names with the raw text: the
-// prompt as spoken text, the icon by its kind, the row of buttons.
-void describeBox(QMessageBox& box);
 
 // Tells screen readers that a form's window is a frame named by its caption.
 void setAccessibleWindow(QWidget* window);

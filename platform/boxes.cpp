@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/accessibility.h"
+#include "platform/spoken.h"
 
 namespace forms {
 

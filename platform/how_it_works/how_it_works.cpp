@@ -19,6 +19,7 @@
 
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "platform/spoken.h"
 
 namespace forms {
 
@@ -85,25 +86,18 @@ QTreeView* makeTable(QAbstractItemModel* model, const QString& name, QWidget* pa
     return table;
 }
 
-// Qt's own parts of the panes (scroll bars and what holds them, headings, lists of choices,
-// the panes' frames) are given plain names, so that a screen reader meets nothing nameless.
+// Qt's own parts (scroll bars, headings, lists of choices, the frames that hold the panes) are
+// given plain names, so that a screen reader meets nothing nameless.
 void nameInnerParts(QWidget* window) {
+    for (auto* area : window->findChildren<QAbstractScrollArea*>()) describeScrollArea(*area);
     for (auto* choice : window->findChildren<QComboBox*>())
         choice->view()->setAccessibleName(QStringLiteral("Choices"));
-    for (QWidget* part : window->findChildren<QWidget*>()) {
-        const bool namedByText = qobject_cast<QAbstractButton*>(part) ||
-                                 qobject_cast<QLabel*>(part) || qobject_cast<QComboBox*>(part);
-        if (namedByText || !part->accessibleName().isEmpty()) continue;
-        if (auto* bar = qobject_cast<QScrollBar*>(part))
-            part->setAccessibleName(bar->orientation() == Qt::Vertical
-                                        ? QStringLiteral("Scroll up and down")
-                                        : QStringLiteral("Scroll left and right"));
-        else if (qobject_cast<QHeaderView*>(part))
-            part->setAccessibleName(QStringLiteral("Column headings"));
-        else if (qobject_cast<QSplitter*>(part))
-            part->setAccessibleName(QStringLiteral("Panes"));
-        else
-            part->setAccessibleName(QStringLiteral("Pane"));
+    for (auto* header : window->findChildren<QHeaderView*>())
+        header->setAccessibleName(QStringLiteral("Column headings"));
+    for (auto* splitter : window->findChildren<QSplitter*>()) {
+        splitter->setAccessibleName(QStringLiteral("Panes"));
+        for (int i = 0; i < splitter->count(); ++i)
+            splitter->handle(i)->setAccessibleName(QStringLiteral("Divider"));
     }
 }
 

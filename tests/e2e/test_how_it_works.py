@@ -43,6 +43,10 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         how = wait_for(lambda: self.frame("How It Works"), 10, "the window on the bus")
         for name in ["Pause", "Step", "Slow motion", "Follow", "Effect", "Code", "Watch"]:
             self.assertIsNotNone(self.named(how, name), name)
+        import pyatspi
+        nameless = [n.getRoleName() for n in atspi_session.walk(how)
+                    if not n.name and n.getRole() != pyatspi.ROLE_TABLE_CELL]
+        self.assertEqual(nameless, [], "nameless objects on the bus")
         events = self.named(how, "Events")
         wait_for(lambda: self.ball_runs(events) > 1, 10, "the ball's ticks counted in one row")
 
@@ -50,7 +54,6 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         self.assertIn("Toggle", atspi_session.action_names(pause))
         pause.queryAction().doAction(atspi_session.action_names(pause).index("Toggle"))
         step = self.named(how, "Step")
-        import pyatspi
         wait_for(lambda: atspi_session.has_state(step, pyatspi.STATE_SENSITIVE), 5, "Step")
         held = self.ball_runs(events)
         for _ in range(2):
