@@ -114,6 +114,7 @@ void Runtime::end() {
     timers_.stopAll();
     files_.closeAll();
     for (Form* form : forms()) form->Hide();
+    if (help_) help_->hide();
     QCoreApplication::exit(0);
 }
 

@@ -135,14 +135,17 @@ TEST_F(HowItWorksTest, PauseHoldsTimersStepFiresOneTickAndSlowMotionStretchesTim
     EXPECT_EQ(f.cmdFlasher.BackColor.get(), vbBlue);
 }
 
-TEST_F(HowItWorksTest, WithoutTheCodeFileTheCodePaneNamesItsPathAndTheRestWorks) {
+TEST_F(HowItWorksTest, WithoutTheCodeFileTheCodePaneNamesItsPathAndErrorsShowInTheirRow) {
     dir.remove("code.txt");
+    dir.remove("face 1.bmp");
     frmAnimate& f = start();
-    harness.answerBoxesWith(1);
     open();
     EXPECT_TRUE(code().contains(dir.file(QStringLiteral("code.txt"))));
-    click(f.cmdFlasher);
-    EXPECT_EQ(events().size(), 1);
+    click(f.imgFace);
+    ticks(1, 100);
+    ASSERT_EQ(events().size(), 2);
+    EXPECT_TRUE(events()[1].endsWith(QLatin1String("Run-time error 53: File not found")))
+        << eventText();
 }
 
 TEST(EventLog, KeepsTheNewestRowsOnly) {
