@@ -21,10 +21,13 @@ struct FormClass {
 // What a program hands to the runtime: its title, its forms and the start-up form. The
 // runtime loads the start-up form (running its Load handler), shows it when Load returns,
 // even if Load failed before its own Show, and then dispatches events until the program ends.
+// "--version" prints `version` ("name 1.0") and "--help" prints `usage`, with no display.
 struct Project {
     const char* title;
     std::vector<FormClass> forms;
     const char* startup;
+    const char* version = "";
+    const char* usage = "";
 };
 
 // Sets up Qt and the bundled fonts for forms; the program and the tests both start with it.
