@@ -5,13 +5,37 @@
 
 namespace kinemora {
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kinemora [--help | --version]\n"
+    "\n"
+    "Kinemora shows, on one window, how simple animation and mouse effects are made from\n"
+    "ordinary window controls and timers. It needs a graphical display (X11 or Wayland);\n"
+    "it takes no other options.\n"
+    "\n"
+    "Keys:\n"
+    "  Tab, Shift+Tab     go through the buttons, the speed bar, the pictures, the link\n"
+    "                     and the menu\n"
+    "  Space, Return      click the button, picture or label that has the focus\n"
+    "  Menu, Shift+F10    press on the question mark as the right mouse button does\n"
+    "  Escape             close the code viewer or the How It Works window\n"
+    "  F1                 open the \"How It Works\" window\n"
+    "\n"
+    "  --help             show this help and end\n"
+    "  --version          show the version and end";
+
+}  // namespace
+
 forms::Project project() {
     return {
         "kinemora",
         "Kinemora",
         {forms::FormClass::of<frmCode>("frmCode"), forms::FormClass::of<frmAnimate>("frmAnimate")},
         "frmAnimate",
-        "code.txt"};
+        "code.txt",
+        "kinemora " KINEMORA_VERSION,
+        kUsage};
 }
 
 }  // namespace kinemora

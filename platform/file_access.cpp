@@ -5,11 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
+#include <QList>
 #include <cerrno>
 #include <cstring>
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 
 namespace forms {
 
@@ -121,7 +122,7 @@ QByteArray readUpTo(const Descriptor& fd, qint64 wanted, qint64 statedSize, cons
 }  // namespace
 
 FileContent readRegularFile(const QString& nativePath, qint64 limit) {
-    const QByteArray native = QFile::encodeName(nativePath);
+    const QByteArray native = fileSystemName(nativePath);
     const qint64 stated = locateRegular(native, nativePath).st_size;
     if (stated > limit) return {{}, true, stated};
     // O_NONBLOCK: should the name have been swapped for a FIFO meanwhile, neither the open
@@ -135,7 +136,7 @@ FileContent readRegularFile(const QString& nativePath, qint64 limit) {
 }
 
 qint64 regularFileSize(const QString& nativePath) {
-    return locateRegular(QFile::encodeName(nativePath), nativePath).st_size;
+    return locateRegular(fileSystemName(nativePath), nativePath).st_size;
 }
 
 bool isSameFile(const QByteArray& a, const QByteArray& b) {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <cerrno>
 #include <optional>
 
@@ -31,8 +32,30 @@ QByteArray workingDirectory() {
     return path;
 }
 
-String directoryOf(const QByteArray& file) {
-    return QDir::cleanPath(QFile::decodeName(file) + QStringLiteral("/.."));
+// The program's directory as text and as the bytes the file system names it by: a name that
+// is not valid UTF-8 does not survive the way to text and back.
+struct Directory {
+    String text;
+    QByteArray native;
+};
+
+Directory& knownProgramDirectory() {
+    static Directory directory;
+    return directory;
+}
+
+Directory directoryOf(const QByteArray& file) {
+    const qsizetype slash = file.lastIndexOf('/');
+    const QByteArray native = slash > 0 ? file.left(slash) : QByteArray("/");
+    return {QDir::cleanPath(QFile::decodeName(native)), native};
+}
+
+// The name the program was started by, byte for byte (arguments() holds it decoded).
+QByteArray firstArgument() {
+    QFile commandLine(QStringLiteral("/proc/self/cmdline"));
+    if (!commandLine.open(QIODevice::ReadOnly)) return {};
+    const QByteArray arguments = commandLine.read(1 << 20);
+    return arguments.left(arguments.indexOf('\0'));
 }
 
 // The places the program may have been started from, by the name it was started with.
@@ -45,6 +68,21 @@ std::vector<QByteArray> startedAs(const QByteArray& name) {
     for (const QByteArray& dir : qgetenv("PATH").split(':'))
         candidates.push_back((dir.startsWith('/') ? dir : cwd + '/' + dir) + '/' + name);
     return candidates;
+}
+
+Directory locateProgramDirectory() {
+    if (const auto exe = readLink("/proc/self/exe")) return directoryOf(*exe);
+    // The kernel cannot name a file deeper than the system's path limit; such a program was
+    // started by a relative name, so look for the file that is the running program.
+    for (const QByteArray& candidate : startedAs(firstArgument()))
+        if (isSameFile(candidate, "/proc/self/exe")) return directoryOf(candidate);
+    return directoryOf(QFile::encodeName(QCoreApplication::applicationFilePath()));
+}
+
+bool isWithin(const String& path, const String& directory) {
+    if (directory.isEmpty() || !path.startsWith(directory)) return false;
+    return path.size() == directory.size() || directory.endsWith(QLatin1Char('/')) ||
+           path[directory.size()] == QLatin1Char('/');
 }
 
 }  // namespace
@@ -63,14 +101,15 @@ String nativePath(const String& path, const String& programDirectory) {
 }
 
 String programDirectory() {
-    if (const auto exe = readLink("/proc/self/exe")) return directoryOf(*exe);
-    // The kernel cannot name a file deeper than the system's path limit; such a program was
-    // started by a relative name, so look for the file that is the running program.
-    const QStringList arguments = QCoreApplication::arguments();
-    const QByteArray name = arguments.isEmpty() ? QByteArray() : QFile::encodeName(arguments[0]);
-    for (const QByteArray& candidate : startedAs(name))
-        if (isSameFile(candidate, "/proc/self/exe")) return directoryOf(candidate);
-    return QCoreApplication::applicationDirPath();
+    Directory& known = knownProgramDirectory();
+    known = locateProgramDirectory();
+    return known.text;
+}
+
+QByteArray fileSystemName(const String& path) {
+    const Directory& program = knownProgramDirectory();
+    if (!isWithin(path, program.text)) return QFile::encodeName(path);
+    return program.native + QFile::encodeName(path.mid(program.text.size()));
 }
 
 }  // namespace forms

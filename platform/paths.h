@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "platform/text.h"
 
 namespace forms {
@@ -11,5 +13,10 @@ String nativePath(const String& path, const String& programDirectory);
 
 // The directory that holds the running program, however long its path and whatever its name.
 String programDirectory();
+
+// The bytes the file system knows a native path by. A path within the program's directory, as
+// programDirectory() last gave it, starts with that directory's own bytes, so that a name that
+// is not valid UTF-8 (shown with replacement characters) still reaches its files.
+QByteArray fileSystemName(const String& path);
 
 }  // namespace forms

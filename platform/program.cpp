@@ -4,46 +4,19 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstring>
-#include <string_view>
 
 #include "platform/accessibility.h"
+#include "platform/address_space.h"
+#include "platform/command_line.h"
+#include "platform/display_requirements.h"
 #include "platform/font_lookup.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/how_it_works/how_it_works.h"
 #include "platform/session_bus.h"
+#include "platform/thread_start_failure.h"
 
 namespace forms {
-
-namespace {
-
-// The window-system platforms Qt is asked for: the -platform argument, else QT_QPA_PLATFORM,
-// else the default (xcb, or wayland in a Wayland session); a list falls back in order.
-QByteArray requestedPlatforms(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "-platform" || arg == "--platform") return argv[i + 1];
-    }
-    return qgetenv("QT_QPA_PLATFORM");
-}
-
-// True when every platform asked for draws on a display server (X11 or Wayland) and none is
-// named: Qt would abort with a message about plugins instead of saying what is missing.
-bool lacksDisplay(int argc, char** argv) {
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "-display" || arg == "--display") return false;
-    }
-    for (const QByteArray& platform : requestedPlatforms(argc, argv).split(';')) {
-        const QByteArray name = platform.split(':').constFirst().trimmed();
-        if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland")) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 void prepareApplication(const char* title) {
     QApplication::setApplicationName(QString::fromUtf8(title));
@@ -72,14 +45,29 @@ Form& startProject(Runtime& runtime, const Project& project) {
 }
 
 int run(int argc, char** argv, const Project& project) {
+    if (printRequestedInformation(argc, argv, project.usage, project.version)) return 0;
     if (lacksDisplay(argc, argv)) {
         std::fprintf(stderr,
                      "%s needs a graphical display, and none is set (DISPLAY or WAYLAND_DISPLAY)\n",
                      project.title);
         return 1;
     }
+    if (const std::size_t room = missingRoomToStart()) {
+        std::fprintf(stderr,
+                     "%s cannot start: not enough memory (its limits leave less than %zu MiB of "
+                     "address space free)\n",
+                     project.title, room / (1024 * 1024));
+        return 1;
+    }
+    endWhenAThreadCannotStart(project.title);
     useOnlyAnExistingSessionBus();
     QApplication application(argc, argv);
+    if (const int depth = screenColourDepth(); depth > 0 && depth < kLeastColourDepth) {
+        std::fprintf(stderr,
+                     "%s needs a true-colour display of %d bits or more, and this one has %d\n",
+                     project.title, kLeastColourDepth, depth);
+        return 1;
+    }
     prepareApplication(project.title);
     Runtime runtime;
     startProject(runtime, project);

@@ -21,7 +21,8 @@ struct FormClass {
 // What a program hands to the runtime: the name it is run by, its title, its forms and the
 // start-up form. The runtime loads the start-up form (running its Load handler), shows it when
 // Load returns, even if Load failed before its own Show, and then dispatches events until the
-// program ends.
+// program ends. "--version" prints `version` ("name 1.0") and "--help" prints `usage`, with no
+// display.
 struct Project {
     const char* name;
     const char* title;
@@ -30,6 +31,8 @@ struct Project {
     // The text file of the program's own code that it reads from its directory, if any; the
     // window that shows how the program works shows its handlers from what was read.
     const char* codeFile = nullptr;
+    const char* version = "";
+    const char* usage = "";
 };
 
 // Sets up Qt and the bundled fonts for forms; the program and the tests both start with it.

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev libfontconfig-dev libgtest-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
   dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
   qt6-wayland weston
 )

@@ -42,12 +42,15 @@ class Screen:
 class Program:
     """The real program in an X server of its own."""
 
-    def __init__(self, program_dir: str | None = None, env: dict | None = None):
+    def __init__(self, program_dir: str | None = None, env: dict | None = None,
+                 screen: str = "1024x768x24", wrapper=(), stderr=None):
+        """wrapper: a command the program is started through (it ends with the program's
+        path); stderr: where its standard error goes instead of a file errors() reads."""
         self.dir = program_dir or self.copy_program_dir()
         # -noreset: a server resets when its last client leaves, and a program connecting just
         # then (after an xdotool probe) is refused and aborts.
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+            ["Xvfb", "-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp",
              "-noreset"],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         display = self.xvfb.stdout.readline().decode().strip()
@@ -59,8 +62,9 @@ class Program:
         self.env.update(env or {})
         self.stderr = tempfile.TemporaryFile()
         program = os.path.join(self.dir, "kinemora")
-        self.process = subprocess.Popen([program], cwd=self.dir, env=self.env,
-                                        stderr=self.stderr, stdout=subprocess.DEVNULL)
+        self.process = subprocess.Popen([*wrapper, program], cwd=self.dir, env=self.env,
+                                        stderr=self.stderr if stderr is None else stderr,
+                                        stdout=subprocess.DEVNULL)
         self.started = time.monotonic()
         self.window = None
 
