@@ -1,6 +1,7 @@
 #include "platform/how_it_works/code_index.h"
 
 #include <QRegularExpression>
+#include <QStringTokenizer>
 
 namespace forms {
 
@@ -10,7 +11,7 @@ namespace {
 constexpr qsizetype kMostLines = 5000;
 constexpr qsizetype kLongestLine = 2000;
 
-bool isHeading(const QString& line) {
+bool isHeading(QStringView line) {
     return line.startsWith(QLatin1String("==== ")) && line.endsWith(QLatin1String(" ====")) &&
            line.size() > 10;
 }
@@ -46,17 +47,17 @@ QString titleOf(const QString& path) {
     return title;
 }
 
+// Walks the text a line at a time, keeping only what is shown: a huge file costs no copy.
 CodeIndex::CodeIndex(const QString& text) {
-    const QStringList lines = text.split(QLatin1Char('\n'));
     QString path;
     QStringList body;
-    for (const QString& line : lines) {
+    for (const QStringView line : QStringTokenizer(text, u'\n')) {
         if (isHeading(line)) {
             if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
-            path = line.mid(5, line.size() - 10);
+            path = line.mid(5, line.size() - 10).toString();
             body.clear();
         } else if (body.size() < kMostLines) {
-            body << (line.size() > kLongestLine ? line.left(kLongestLine) : line);
+            body << line.left(kLongestLine).toString();
         }
     }
     if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
