@@ -199,7 +199,10 @@ QWidget* HowItWorks::buildTimeBar() {
         runtime_.clock().setSlowdown(slowdown_->itemData(choice).toInt());
     });
     connect(follow_, &QCheckBox::toggled, this, [this](bool on) {
-        if (!on) rowChosen(events_->currentIndex());
+        if (on)
+            followLastRun();
+        else
+            rowChosen(events_->currentIndex());
     });
     connect(part_, &QComboBox::currentIndexChanged, this, [this](int choice) {
         const int part = part_->itemData(choice).toInt();
@@ -247,6 +250,7 @@ void HowItWorks::fillPartChoice() {
 void HowItWorks::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) placeBesideMainWindow();
+    followLastRun();
     refreshWatch();
 }
 
@@ -300,7 +304,8 @@ int HowItWorks::partOf(const QString& form, const QString& handler) const {
 
 void HowItWorks::handlerStarted(const HandlerRun& run) {
     runningPart_ = partOf(run.form, run.handler);
-    running_ = run.form + QLatin1Char('.') + run.handler;
+    lastForm_ = run.form;
+    lastHandler_ = run.handler;
     log_.begin(run, runningPart_);
 }
 
@@ -316,11 +321,14 @@ void HowItWorks::changed(const QString& what, const QString& from, const QString
 
 void HowItWorks::handlerEnded() {
     log_.end();
-    if (follow_->isChecked() && running_ != shownCode_) {
-        const qsizetype dot = running_.indexOf(QLatin1Char('.'));
-        showCodeOf(running_.left(dot), running_.mid(dot + 1));
-    }
-    running_.clear();
+    if (isVisible()) followLastRun();
+}
+
+// With Follow on, the code shown is the last handler's.
+void HowItWorks::followLastRun() {
+    if (!follow_->isChecked() || lastHandler_.isEmpty()) return;
+    if (lastForm_ != shownForm_ || lastHandler_ != shownHandler_)
+        showCodeOf(lastForm_, lastHandler_);
 }
 
 // A row chosen by the user shows its handler's code; with Follow on, the code keeps to the
@@ -332,13 +340,15 @@ void HowItWorks::rowChosen(const QModelIndex& current) {
 }
 
 void HowItWorks::showCodeOf(const QString& form, const QString& handler) {
-    shownCode_ = form + QLatin1Char('.') + handler;
+    shownForm_ = form;
+    shownHandler_ = handler;
     if (!code_) return;
     const auto place = code_->find(form, handler);
     if (!place) {
         shownFile_ = -1;
         about_->clear();
-        codeText_->setPlainText(QStringLiteral("%1 is not in the program's code.").arg(shownCode_));
+        codeText_->setPlainText(
+            QStringLiteral("%1.%2 is not in the program's code.").arg(form, handler));
         return;
     }
     showFile(place->file);

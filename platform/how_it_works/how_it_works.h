@@ -47,6 +47,7 @@ class HowItWorks final : public QWidget, private Watcher {
     void fillPartChoice();
     void placeBesideMainWindow();
     int partOf(const QString& form, const QString& handler) const;
+    void followLastRun();
     void showCodeOf(const QString& form, const QString& handler);
     void showFile(int file);
     void rowChosen(const QModelIndex& current);
@@ -62,8 +63,8 @@ class HowItWorks final : public QWidget, private Watcher {
     QElapsedTimer clock_;  // for the watch's marks, in real time
     QTimer watchRefresh_;
     int runningPart_ = -1;
-    QString running_;  // "form.handler" of the handler that runs, while it runs
-    QString shownCode_;
+    QString lastForm_, lastHandler_;    // the handler that ran last
+    QString shownForm_, shownHandler_;  // the one whose code shows
     int shownFile_ = -1;
 
     QPushButton* pause_;
