@@ -135,6 +135,9 @@ int main(int argc, char** argv) {
     auto& form = static_cast<frmAnimate&>(forms::startProject(runtime, kinemora::project()));
     if (!QTest::qWaitForWindowExposed(form.window())) return 1;
     const double startup = processAge();
+    // --how-it-works: the same figures with the How It Works window open and watching.
+    const bool watching = application.arguments().contains(QStringLiteral("--how-it-works"));
+    if (watching) runtime.showHelp();
     Bench bench(form);
     wait(300);
 
@@ -188,7 +191,8 @@ int main(int argc, char** argv) {
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("platform: %s%s\n", qPrintable(QGuiApplication::platformName()),
+                watching ? ", How It Works open" : "");
     const struct {
         const char* timer;
         const char* handler;

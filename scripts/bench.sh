@@ -20,6 +20,8 @@ fi
 
 echo "== every timer effect, offscreen"
 QT_QPA_PLATFORM=offscreen build/bin/kinemora_bench
+echo "== every timer effect with How It Works open, offscreen"
+QT_QPA_PLATFORM=offscreen build/bin/kinemora_bench --how-it-works
 if command -v xvfb-run >/dev/null; then
   echo "== every timer effect, X display (Xvfb)"
   QT_QPA_PLATFORM=xcb "${xvfb[@]}" build/bin/kinemora_bench
