@@ -53,8 +53,9 @@ void Runtime::raise(const Form& form, const Event& event, EventArgs& args) {
         event.call(args);  // a handler's own call, such as loading another form: part of it
         return;
     }
-    const QString handler = form.handlerName(event.handler());
-    if (observer_) observer_(handler);
+    // The full name is made only for whoever needs it: a timer tick or a mouse move pays none.
+    const auto handler = [&] { return form.handlerName(event.handler()); };
+    if (observer_) observer_(handler());
     Watcher* const watching = watcher();
     if (watching)
         watching->handlerStarted({form.Name(), event.handler(), args.Index.value(), pace_.now()});
@@ -62,9 +63,9 @@ void Runtime::raise(const Form& form, const Event& event, EventArgs& args) {
     try {
         event.call(args);
     } catch (const RuntimeError& error) {
-        reportError(handler, error);
+        reportError(handler(), error);
     } catch (const std::bad_alloc&) {
-        reportError(handler, {kOutOfMemory, errorDescription(kOutOfMemory), {}, {}});
+        reportError(handler(), {kOutOfMemory, errorDescription(kOutOfMemory), {}, {}});
     } catch (const EndRequest&) {
         --depth_;
         if (watching) watching->handlerEnded();
