@@ -53,6 +53,7 @@ Control::Control(Form& form, const ControlDesc& desc, QString name, int index)
     : form_(form),
       name_(std::move(name)),
       index_(index),
+      watchName_(index < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index)),
       tabIndex_(desc.tabIndex),
       kind_(desc.cls),
       accessibleName_(QString::fromUtf8(desc.set.AccessibleName ? desc.set.AccessibleName : "")),
@@ -81,10 +82,6 @@ void Control::attach(QWidget* widget) {
     if (keyboardStop_ != kNoTabIndex) new KeyboardAccess(*this);
     placeChanged();
     widget_->setVisible(Visible);
-}
-
-QString Control::watchName() const {
-    return index_ < 0 ? name_ : QStringLiteral("%1(%2)").arg(name_).arg(index_.value());
 }
 
 QString Control::accessibleName() const {

@@ -50,7 +50,7 @@ class Control : public ControlEvents {
     const QString& Name() const { return name_; }
     Integer Index() const { return index_; }
     // The name and, for a control array member, the index: "lblScrollText(1)".
-    QString watchName() const;
+    const QString& watchName() const { return watchName_; }
     int TabIndex() const { return tabIndex_; }
     Form& Parent() const { return form_; }
     ControlClass kind() const { return kind_; }
@@ -105,6 +105,7 @@ class Control : public ControlEvents {
     Form& form_;
     QString name_;
     Integer index_;
+    QString watchName_;
     int tabIndex_;
     ControlClass kind_;
     QWidget* widget_ = nullptr;

@@ -62,8 +62,7 @@ class Property {
 
   private:
     void tell(Watcher& w, const T& value) const {
-        w.changed(owner_->watchName() + QLatin1Char('.') + QLatin1String(name_), valueText(value_),
-                  valueText(value));
+        w.changed({owner_->watchName(), name_}, value_, value);
     }
 
     Owner* owner_;

@@ -70,6 +70,8 @@ class Runtime {
     // The time the timers run on: the clock the runtime was made with, paced (slowed down or
     // held still) by whoever watches the program run.
     PacedClock& clock() { return pace_; }
+    // The clock the runtime was made with, unpaced: real time in the program.
+    const Clock& unpacedClock() const { return *clock_; }
     // While the clock is held: moves time on to the next tick due and fires that one timer.
     void stepTimer();
     TimerScheduler& timers() { return timers_; }

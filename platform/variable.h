@@ -19,8 +19,7 @@ class Variable {
 
     Variable& operator=(const T& value) {
         if (value == value_) return *this;
-        if (Watcher* w = watcher())
-            w->changed(QString::fromLatin1(name_), valueText(value_), valueText(value));
+        if (Watcher* w = watcher()) w->changed({QString(), name_}, value_, value);
         value_ = value;
         return *this;
     }

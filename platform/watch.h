@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <variant>
 
 #include "platform/integer.h"
 
@@ -19,18 +20,32 @@ struct HandlerRun {
     qint64 time;             // on the runtime's clock, in milliseconds
 };
 
+// What changed: a property of a control or form ("lblScrollText(1)" and "Caption"), or a
+// variable ("intStep", no owner). Kept as it comes; made into text only when it is shown.
+struct Watched {
+    QString owner;
+    const char* member;
+
+    QString text() const;
+    bool operator==(const Watched& other) const;
+};
+size_t qHash(const Watched& watched, size_t seed = 0);
+
+// A value as a watcher keeps it, of the property's or variable's own type.
+using WatchedValue =
+    std::variant<bool, float, Integer, QString, std::uint32_t, std::shared_ptr<const PictureData>>;
+
 // Whoever watches the program run, such as a window that shows how it works: told of each
 // handler as it starts and ends, of the untrapped error the runtime reported for it, and of every
-// change of a property or variable, in the order they happen. No watcher is set until something
-// asks to watch, and then each change costs one call.
+// change of a property or variable, in the order they happen. No watcher is set while nothing
+// watches, and then each change costs one pointer test.
 class Watcher {
   public:
     virtual ~Watcher() = default;
     virtual void handlerStarted(const HandlerRun& run) = 0;
     virtual void handlerFailed(const RuntimeError& error) = 0;
     virtual void handlerEnded() = 0;
-    // `what` is a property ("lblScrollText(1).Caption") or a variable ("intStep").
-    virtual void changed(const QString& what, const QString& from, const QString& to) = 0;
+    virtual void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) = 0;
 };
 
 namespace detail {
@@ -45,11 +60,6 @@ inline void setWatcher(Watcher* watcher) {
 }
 
 // A value as a watcher shows it: True, 3020, -10, "text", &HFF0000&, the picture's name.
-QString valueText(bool value);
-QString valueText(float value);
-QString valueText(Integer value);
-QString valueText(const QString& value);
-QString valueText(std::uint32_t colour);
-QString valueText(const std::shared_ptr<const PictureData>& picture);
+QString valueText(const WatchedValue& value);
 
 }  // namespace forms

@@ -18,13 +18,12 @@ if command -v xvfb-run >/dev/null; then
   QT_QPA_PLATFORM=xcb "${xvfb[@]}" "${side_by_side[@]}"
 fi
 
-echo "== every timer effect, offscreen"
-QT_QPA_PLATFORM=offscreen build/bin/kinemora_bench
-echo "== every timer effect with How It Works open, offscreen"
-QT_QPA_PLATFORM=offscreen build/bin/kinemora_bench --how-it-works
+# Closed and open side by side, three alternating runs each.
+echo "== every timer effect, How It Works closed and open, offscreen"
+QT_QPA_PLATFORM=offscreen python3 bench/columns.py 3 build/bin/kinemora_bench
 if command -v xvfb-run >/dev/null; then
-  echo "== every timer effect, X display (Xvfb)"
-  QT_QPA_PLATFORM=xcb "${xvfb[@]}" build/bin/kinemora_bench
+  echo "== every timer effect, How It Works closed and open, X display (Xvfb)"
+  QT_QPA_PLATFORM=xcb "${xvfb[@]}" python3 bench/columns.py 3 build/bin/kinemora_bench
 fi
 
 # The code viewer opening over texts from the real code.txt to 50 MB.

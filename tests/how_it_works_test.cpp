@@ -148,6 +148,24 @@ TEST_F(HowItWorksTest, WithoutTheCodeFileTheCodePaneNamesItsPathAndErrorsShowInT
         << eventText();
 }
 
+// However fast the handlers run, the panes are told of what changed a few times a second: the
+// ball's 100 ticks in a second would otherwise draw the window again 100 times.
+TEST_F(HowItWorksTest, TheBallsTicksRedrawTheEventsAndTheWatchAFewTimesASecond) {
+    frmAnimate& f = start();
+    open();
+    click(f.cmdDirection(0));
+    int eventUpdates = 0, watchUpdates = 0;
+    QObject::connect(part<QTreeView>("Events")->model(), &QAbstractItemModel::dataChanged,
+                     [&] { ++eventUpdates; });
+    QObject::connect(part<QTreeView>("Watch")->model(), &QAbstractItemModel::dataChanged,
+                     [&] { ++watchUpdates; });
+    ticks(100, 10);
+    EXPECT_GT(eventUpdates, 0);
+    EXPECT_LE(eventUpdates, 30);
+    EXPECT_GT(watchUpdates, 0);
+    EXPECT_LE(watchUpdates, 30);
+}
+
 TEST(EventLog, KeepsTheNewestRowsOnly) {
     forms::EventLog log;
     const QString form = QStringLiteral("frmMain");

@@ -2,46 +2,37 @@
 
 #include <QBrush>
 #include <QColor>
-
-#include "platform/watch.h"
+#include <algorithm>
 
 namespace forms {
 
 namespace {
 
 // "cmdScroll_Click" raises on Click, "Timer3_Timer" on Timer: the event is the name's last part.
-QString eventName(const QString& handler) {
-    return handler.mid(handler.lastIndexOf(QLatin1Char('_')) + 1);
+QStringView eventName(const QString& handler) {
+    return QStringView(handler).mid(handler.lastIndexOf(QLatin1Char('_')) + 1);
 }
 
-bool repeats(const QString& event) {
+bool repeats(QStringView event) {
     return event == QLatin1String("Timer") || event == QLatin1String("MouseMove");
 }
 
-QString key(const QString& form, const QString& handler, int index) {
-    return form + QLatin1Char('.') + handler + QLatin1Char('(') + QString::number(index) +
-           QLatin1Char(')');
-}
-
-QString key(const HandlerRun& run) {
-    return key(run.form, run.handler, run.index);
-}
-
-QString keyOf(const EventLog::Row& row) {
-    return key(row.form, row.handler, row.index);
+// Whether a run is one more of the handler a row shows.
+bool isRunOf(const HandlerRun& run, const EventLog::Row& row) {
+    return row.index == run.index && row.handler == run.handler && row.form == run.form;
 }
 
 }  // namespace
 
 void EventLog::begin(const HandlerRun& run, int part) {
-    const QString event = eventName(run.handler);
-    const QString runKey = key(run);
-    const qint64 last = dropped_ + static_cast<qint64>(rows_.size()) - 1;
-    if (!rows_.empty() && keyOf(rows_.back()) == runKey) {
-        open_ = last;
-    } else if (const auto it = repeating_.constFind(runKey);
-               repeats(event) && it != repeating_.constEnd() && *it >= dropped_) {
-        open_ = *it;
+    const bool repeating = repeats(eventName(run.handler));
+    if (!rows_.empty() && isRunOf(run, rows_.back())) {
+        open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
+    } else if (repeating) {
+        for (const qint64 number : repeating_)
+            if (number >= dropped_ &&
+                isRunOf(run, rows_[static_cast<std::size_t>(number - dropped_)]))
+                open_ = number;
     }
     if (open_ >= 0) {
         Row& row = rows_[static_cast<std::size_t>(open_ - dropped_)];
@@ -49,10 +40,10 @@ void EventLog::begin(const HandlerRun& run, int part) {
         ++row.count;
         return;
     }
-    if (!repeats(event)) repeating_.clear();
+    if (!repeating) repeating_.clear();
     append({run.time, run.form, run.handler, run.index, part, 1, {}, {}});
     open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
-    if (repeats(event)) repeating_.insert(runKey, open_);
+    if (repeating) repeating_.push_back(open_);
 }
 
 EventLog::Row* EventLog::open() {
@@ -60,7 +51,7 @@ EventLog::Row* EventLog::open() {
     return &rows_[static_cast<std::size_t>(open_ - dropped_)];
 }
 
-void EventLog::change(const QString& what, const QString& from, const QString& to) {
+void EventLog::change(const Watched& what, const WatchedValue& from, const WatchedValue& to) {
     Row* row = open();
     if (!row) return;
     for (Change& c : row->changes) {
@@ -79,9 +70,23 @@ void EventLog::fail(int number, const QString& description) {
 
 void EventLog::end() {
     if (open_ < dropped_) return;
-    const int place = static_cast<int>(open_ - dropped_);
+    if (changedFirst_ > changedLast_) {
+        changedFirst_ = changedLast_ = open_;
+    } else {
+        changedFirst_ = std::min(changedFirst_, open_);
+        changedLast_ = std::max(changedLast_, open_);
+    }
     open_ = -1;
-    emit dataChanged(index(place, 0), index(place, ColumnCount - 1));
+}
+
+bool EventLog::publish() {
+    const qint64 first = std::max(changedFirst_, dropped_);
+    const qint64 last = changedLast_;
+    changedFirst_ = 0, changedLast_ = -1;
+    if (first > last) return false;
+    emit dataChanged(index(static_cast<int>(first - dropped_), 0),
+                     index(static_cast<int>(last - dropped_), ColumnCount - 1));
+    return true;
 }
 
 void EventLog::append(Row row) {
@@ -100,7 +105,7 @@ void EventLog::dropOldest() {
 }
 
 QString EventLog::eventOf(const Row& row) {
-    return eventName(row.handler);
+    return eventName(row.handler).toString();
 }
 
 QString EventLog::handlerOf(const Row& row) {
@@ -113,7 +118,8 @@ QString EventLog::handlerOf(const Row& row) {
 QString EventLog::changesOf(const Row& row) {
     QStringList parts;
     for (const Change& c : row.changes)
-        parts << QStringLiteral("%1: %2 \u2192 %3").arg(c.what, c.from, c.to);
+        parts << QStringLiteral("%1: %2 \u2192 %3")
+                     .arg(c.what.text(), valueText(c.from), valueText(c.to));
     if (!row.error.isEmpty()) parts << row.error;
     return parts.join(QStringLiteral("; "));
 }

@@ -1,20 +1,20 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QString>
 #include <deque>
 #include <vector>
 
-namespace forms {
+#include "platform/watch.h"
 
-struct HandlerRun;
+namespace forms {
 
 // The handlers the program ran, a row each, with what each changed: the table a watcher of the
 // program shows. Timer ticks and mouse moves repeat many times a second, so each such handler
 // has one row until another kind of event comes (a click, say): its later runs are counted
 // there (×100) and it shows the latest change of each property. The oldest rows go beyond
-// kMostRows.
+// kMostRows. A new row shows at once; changes to rows already shown are collected and told to
+// the views by publish(), once a frame, however fast the handlers run.
 class EventLog final : public QAbstractTableModel {
   public:
     static constexpr int kMostRows = 10000;
@@ -23,7 +23,8 @@ class EventLog final : public QAbstractTableModel {
     static constexpr int kPartRole = Qt::UserRole;
 
     struct Change {
-        QString what, from, to;
+        Watched what;
+        WatchedValue from, to;
     };
     struct Row {
         qint64 time = 0;  // milliseconds on the runtime's clock
@@ -37,10 +38,11 @@ class EventLog final : public QAbstractTableModel {
 
     // A handler starts: a new row, or the next run of a repeating handler's row.
     void begin(const HandlerRun& run, int part);
-    void change(const QString& what, const QString& from, const QString& to);
+    void change(const Watched& what, const WatchedValue& from, const WatchedValue& to);
     void fail(int number, const QString& description);
-    // The handler has returned: its row is shown as it now stands.
     void end();
+    // Tells the views of every row changed since the last time, in one signal; whether any was.
+    bool publish();
 
     // The row a handler's run went to, by its place in the table; its text as a line.
     const Row& row(int place) const { return rows_[static_cast<std::size_t>(place)]; }
@@ -60,9 +62,11 @@ class EventLog final : public QAbstractTableModel {
 
     std::deque<Row> rows_;
     qint64 dropped_ = 0;  // rows gone from the front, so that a row keeps its number
-    // The rows of the repeating handlers since the last other event, by handler, as numbers.
-    QHash<QString, qint64> repeating_;
+    // The rows of the repeating handlers since the last other event, as numbers.
+    std::vector<qint64> repeating_;
     qint64 open_ = -1;  // the number of the row the running handler writes to
+    // The rows changed since the last publish(), as numbers; none while first > last.
+    qint64 changedFirst_ = 0, changedLast_ = -1;
 };
 
 }  // namespace forms

@@ -10,14 +10,15 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QTextBlock>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <array>
 
 #include "platform/form.h"
+#include "platform/how_it_works/rows_view.h"
 #include "platform/runtime.h"
 #include "platform/spoken.h"
 
@@ -25,9 +26,9 @@ namespace forms {
 
 namespace {
 
-constexpr int kWatchRefreshMs = 33;  // at most 30 times a second
-constexpr int kGap = 8;              // between the program's window and this one
-constexpr int kLowest = 280;         // the least height worth placing below it
+constexpr int kFrameMs = 100;  // the panes show what ran ten times a second
+constexpr int kGap = 8;        // between the program's window and this one
+constexpr int kLowest = 280;   // the least height worth placing below it
 
 struct Pace {
     const char* text;
@@ -58,34 +59,6 @@ class PartFilter final : public QSortFilterProxyModel {
     int part_ = -1;
 };
 
-QFont codeFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("Noto Sans Mono"), QStringLiteral("monospace")});
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(9);
-    return font;
-}
-
-// A list of rows with headed columns, read row by row; a tree view without branches, so that
-// every row has one height and nothing stands for a row number.
-QTreeView* makeTable(QAbstractItemModel* model, const QString& name, QWidget* parent) {
-    auto* table = new QTreeView(parent);
-    table->setModel(model);
-    table->setAccessibleName(name);
-    table->setRootIsDecorated(false);
-    table->setItemsExpandable(false);
-    table->setUniformRowHeights(true);
-    table->setAllColumnsShowFocus(true);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setWordWrap(false);
-    table->header()->setStretchLastSection(true);
-    return table;
-}
-
 // Qt's own parts (scroll bars, headings, lists of choices, the frames that hold the panes) are
 // given plain names, so that a screen reader meets nothing nameless.
 void nameInnerParts(QWidget* window) {
@@ -107,18 +80,15 @@ HowItWorks::HowItWorks(Runtime& runtime) : QWidget(nullptr, Qt::Window), runtime
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
     if (const auto& text = runtime_.files().keptText()) code_.emplace(*text);
-    clock_.start();
-    watchRefresh_.setSingleShot(true);
-    watchRefresh_.setInterval(kWatchRefreshMs);
-    connect(&watchRefresh_, &QTimer::timeout, this, [this] { refreshWatch(); });
+    frame_.setSingleShot(true);
+    connect(&frame_, &QTimer::timeout, this, [this] { showFrame(); });
     build();
     nameInnerParts(this);
     resize(640, 600);
-    setWatcher(this);
 }
 
 HowItWorks::~HowItWorks() {
-    setWatcher(nullptr);
+    if (watcher() == this) setWatcher(nullptr);
 }
 
 void HowItWorks::build() {
@@ -126,14 +96,16 @@ void HowItWorks::build() {
     layout->addWidget(buildTimeBar());
     filtered_ = new PartFilter(this);
     filtered_->setSourceModel(&log_);
-    events_ = makeTable(filtered_, QStringLiteral("Events"), this);
+    filtered_->setDynamicSortFilter(false);  // a row's part never changes: no filtering again
+    events_ = new RowsView(filtered_, QStringLiteral("Events"), this);
     events_->setColumnWidth(EventLog::TimeColumn, 70);
     events_->setColumnWidth(EventLog::EventColumn, 80);
     events_->setColumnWidth(EventLog::HandlerColumn, 230);
-    watchTable_ = makeTable(&watch_, QStringLiteral("Watch"), this);
+    watchTable_ = new RowsView(&watch_, QStringLiteral("Watch"), this);
     watchTable_->setColumnWidth(WatchList::NameColumn, 170);
     auto* lower = new QSplitter(Qt::Horizontal);
-    lower->addWidget(buildCodePane());
+    codePane_ = new CodePane(code_ ? &*code_ : nullptr, runtime_.files().keptPath(), this);
+    lower->addWidget(codePane_);
     lower->addWidget(watchTable_);
     lower->setStretchFactor(0, 3);
     lower->setStretchFactor(1, 2);
@@ -142,8 +114,8 @@ void HowItWorks::build() {
     panes->addWidget(lower);
     layout->addWidget(panes, 1);
     setTabOrder(part_, events_);
-    setTabOrder(events_, codeText_);
-    setTabOrder(codeText_, watchTable_);
+    setTabOrder(events_, codePane_->text());
+    setTabOrder(codePane_->text(), watchTable_);
 
     connect(events_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { rowChosen(current); });
@@ -213,31 +185,6 @@ QWidget* HowItWorks::buildTimeBar() {
     return bar;
 }
 
-QWidget* HowItWorks::buildCodePane() {
-    auto* pane = new QWidget(this);
-    pane->setAccessibleName(QStringLiteral("Code pane"));
-    auto* column = new QVBoxLayout(pane);
-    column->setContentsMargins(0, 0, 0, 0);
-    about_ = new QLabel(pane);
-    about_->setWordWrap(true);
-    about_->setAccessibleName(QStringLiteral("About this effect"));
-    codeText_ = new QPlainTextEdit(pane);
-    codeText_->setReadOnly(true);
-    codeText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    codeText_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    codeText_->setFont(codeFont());
-    codeText_->setAccessibleName(QStringLiteral("Code"));
-    codeText_->setTabChangesFocus(true);
-    if (!code_)
-        codeText_->setPlainText(
-            QStringLiteral("The program's code could not be read, so no handler's code can "
-                           "be shown. It is read at start-up from:\n%1")
-                .arg(runtime_.files().keptPath()));
-    column->addWidget(about_);
-    column->addWidget(codeText_, 1);
-    return pane;
-}
-
 // "All effects", then every file of the code that defines handlers.
 void HowItWorks::fillPartChoice() {
     part_->addItem(QStringLiteral("All effects"), -1);
@@ -247,16 +194,20 @@ void HowItWorks::fillPartChoice() {
         if (files[i].definesHandlers) part_->addItem(files[i].title, static_cast<int>(i));
 }
 
+// It records only while shown: hidden, each change the program makes costs one pointer test.
 void HowItWorks::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    setWatcher(this);
     if (!event->spontaneous()) placeBesideMainWindow();
-    followLastRun();
-    refreshWatch();
+    showFrame();
 }
 
 void HowItWorks::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (!event->spontaneous()) returnToRealTime();
+    if (event->spontaneous()) return;
+    setWatcher(nullptr);
+    frame_.stop();
+    returnToRealTime();
 }
 
 void HowItWorks::returnToRealTime() {
@@ -313,22 +264,40 @@ void HowItWorks::handlerFailed(const RuntimeError& error) {
     log_.fail(error.number, error.description);
 }
 
-void HowItWorks::changed(const QString& what, const QString& from, const QString& to) {
+void HowItWorks::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) {
     log_.change(what, from, to);
-    watch_.changed(what, to, runningPart_, clock_.elapsed());
-    if (isVisible() && !watchRefresh_.isActive()) watchRefresh_.start();
+    watch_.changed(what, to, runningPart_, now());
 }
 
 void HowItWorks::handlerEnded() {
     log_.end();
-    if (isVisible()) followLastRun();
+    frameDue();
+}
+
+qint64 HowItWorks::now() const {
+    return runtime_.unpacedClock().now();
+}
+
+// The next frame comes a frame's time after the last one, or at once if that has passed.
+void HowItWorks::frameDue() {
+    if (!isVisible()) return;
+    const qint64 wait = std::max<qint64>(0, lastFrame_ + kFrameMs - now());
+    if (!frame_.isActive() || (wait == 0 && frame_.interval() > 0))
+        frame_.start(static_cast<int>(wait));
+}
+
+void HowItWorks::showFrame() {
+    frame_.stop();
+    lastFrame_ = now();
+    log_.publish();
+    followLastRun();
+    refreshWatch();
 }
 
 // With Follow on, the code shown is the last handler's.
 void HowItWorks::followLastRun() {
-    if (!follow_->isChecked() || lastHandler_.isEmpty()) return;
-    if (lastForm_ != shownForm_ || lastHandler_ != shownHandler_)
-        showCodeOf(lastForm_, lastHandler_);
+    if (follow_->isChecked() && !lastHandler_.isEmpty())
+        codePane_->showMethod(lastForm_, lastHandler_);
 }
 
 // A row chosen by the user shows its handler's code; with Follow on, the code keeps to the
@@ -336,42 +305,7 @@ void HowItWorks::followLastRun() {
 void HowItWorks::rowChosen(const QModelIndex& current) {
     if (!current.isValid() || follow_->isChecked()) return;
     const EventLog::Row& row = log_.row(filtered_->mapToSource(current).row());
-    showCodeOf(row.form, row.handler);
-}
-
-void HowItWorks::showCodeOf(const QString& form, const QString& handler) {
-    shownForm_ = form;
-    shownHandler_ = handler;
-    if (!code_) return;
-    const auto place = code_->find(form, handler);
-    if (!place) {
-        shownFile_ = -1;
-        about_->clear();
-        codeText_->setPlainText(
-            QStringLiteral("%1.%2 is not in the program's code.").arg(form, handler));
-        return;
-    }
-    showFile(place->file);
-    QTextCursor cursor(codeText_->document()->findBlockByNumber(place->firstLine));
-    QList<QTextEdit::ExtraSelection> marks;
-    for (int line = place->firstLine; line <= place->lastLine; ++line) {
-        QTextEdit::ExtraSelection mark;
-        mark.cursor = QTextCursor(codeText_->document()->findBlockByNumber(line));
-        mark.format.setBackground(QColor(0xFF, 0xF0, 0x9E));
-        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
-        marks << mark;
-    }
-    codeText_->setExtraSelections(marks);
-    codeText_->setTextCursor(cursor);
-    codeText_->verticalScrollBar()->setValue(place->firstLine);
-}
-
-void HowItWorks::showFile(int file) {
-    if (file == shownFile_) return;
-    shownFile_ = file;
-    const CodeIndex::File& f = code_->files()[static_cast<std::size_t>(file)];
-    about_->setText(f.headComment);
-    codeText_->setPlainText(f.lines.join(QLatin1Char('\n')));
+    codePane_->showMethod(row.form, row.handler);
 }
 
 void HowItWorks::pauseToggled(bool paused) {
@@ -379,8 +313,9 @@ void HowItWorks::pauseToggled(bool paused) {
     step_->setEnabled(paused);
 }
 
+// While a mark shows, frames go on until it fades.
 void HowItWorks::refreshWatch() {
-    if (watch_.refresh(clock_.elapsed()) && isVisible()) watchRefresh_.start();
+    if (watch_.refresh(now()) && isVisible()) frameDue();
 }
 
 }  // namespace forms

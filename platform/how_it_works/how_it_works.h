@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
 #include "platform/how_it_works/code_index.h"
+#include "platform/how_it_works/code_pane.h"
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/watch_list.h"
 #include "platform/watch.h"
@@ -14,7 +14,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTreeView;
@@ -31,6 +30,10 @@ class HowItWorks final : public QWidget, private Watcher {
     explicit HowItWorks(Runtime& runtime);
     ~HowItWorks() override;
 
+    // Brings every pane up to date with what ran, as each frame does: at most 30 times a
+    // second, however fast the handlers run.
+    void showFrame();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -39,20 +42,19 @@ class HowItWorks final : public QWidget, private Watcher {
     void handlerStarted(const HandlerRun& run) override;
     void handlerFailed(const RuntimeError& error) override;
     void handlerEnded() override;
-    void changed(const QString& what, const QString& from, const QString& to) override;
+    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) override;
 
     void build();
     QWidget* buildTimeBar();
-    QWidget* buildCodePane();
     void fillPartChoice();
     void placeBesideMainWindow();
     int partOf(const QString& form, const QString& handler) const;
     void followLastRun();
-    void showCodeOf(const QString& form, const QString& handler);
-    void showFile(int file);
     void rowChosen(const QModelIndex& current);
     void pauseToggled(bool paused);
+    void frameDue();
     void refreshWatch();
+    qint64 now() const;
     void returnToRealTime();
 
     Runtime& runtime_;
@@ -60,12 +62,10 @@ class HowItWorks final : public QWidget, private Watcher {
     EventLog log_;
     WatchList watch_;
     QSortFilterProxyModel* filtered_;
-    QElapsedTimer clock_;  // for the watch's marks, in real time
-    QTimer watchRefresh_;
+    QTimer frame_;
+    qint64 lastFrame_ = 0;  // when the panes were last brought up to date, on now()
     int runningPart_ = -1;
-    QString lastForm_, lastHandler_;    // the handler that ran last
-    QString shownForm_, shownHandler_;  // the one whose code shows
-    int shownFile_ = -1;
+    QString lastForm_, lastHandler_;  // the handler that ran last
 
     QPushButton* pause_;
     QPushButton* step_;
@@ -73,8 +73,7 @@ class HowItWorks final : public QWidget, private Watcher {
     QCheckBox* follow_;
     QComboBox* part_;
     QTreeView* events_;
-    QLabel* about_;
-    QPlainTextEdit* codeText_;
+    CodePane* codePane_;
     QTreeView* watchTable_;
 };
 

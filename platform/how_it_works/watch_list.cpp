@@ -7,7 +7,7 @@
 
 namespace forms {
 
-void WatchList::changed(const QString& what, const QString& value, int part, qint64 now) {
+void WatchList::changed(const Watched& what, const WatchedValue& value, int part, qint64 now) {
     auto it = byName_.constFind(what);
     if (it == byName_.constEnd()) {
         it = byName_.insert(what, entries_.size());
@@ -16,6 +16,7 @@ void WatchList::changed(const QString& what, const QString& value, int part, qin
     Entry& entry = entries_[*it];
     entry.value = value;
     entry.changedAt = now;
+    entry.fresh = true;
     if (std::find(entry.parts.begin(), entry.parts.end(), part) == entry.parts.end())
         entry.parts.push_back(part);
 }
@@ -30,28 +31,56 @@ void WatchList::showPart(int part) {
     beginResetModel();
     part_ = part;
     shown_.clear();
-    isShown_.clear();
+    for (Entry& entry : entries_) entry.row = -1;
     endResetModel();
 }
 
 bool WatchList::refresh(qint64 now) {
     now_ = now;
-    // A row once shown stays: entries only ever join the part shown.
-    std::vector<std::size_t> joining;
-    isShown_.resize(entries_.size(), false);
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!isShown_[i] && inPart(entries_[i])) joining.push_back(i);
-    for (std::size_t i : joining) isShown_[i] = true;
-    if (!shown_.empty())
-        emit dataChanged(index(0, 0), index(static_cast<int>(shown_.size()) - 1, ColumnCount - 1));
-    if (!joining.empty()) {
-        const int first = static_cast<int>(shown_.size());
-        beginInsertRows({}, first, first + static_cast<int>(joining.size()) - 1);
-        shown_.insert(shown_.end(), joining.begin(), joining.end());
-        endInsertRows();
-    }
+    tellChangedRows();
+    addJoining();
     return std::any_of(shown_.begin(), shown_.end(),
-                       [this](std::size_t i) { return marked(entries_[i]); });
+                       [this](std::size_t i) { return entries_[i].markShown; });
+}
+
+// A signal for each run of rows shown whose value changed or whose mark came or went.
+void WatchList::tellChangedRows() {
+    int first = -1;
+    const int rows = static_cast<int>(shown_.size());
+    for (int row = 0; row <= rows; ++row) {
+        const bool changed =
+            row < rows && takeChange(entries_[shown_[static_cast<std::size_t>(row)]]);
+        if (changed && first < 0) first = row;
+        if (changed || first < 0) continue;
+        emit dataChanged(index(first, 0), index(row - 1, ColumnCount - 1));
+        first = -1;
+    }
+}
+
+bool WatchList::takeChange(Entry& entry) {
+    const bool mark = marked(entry);
+    if (!entry.fresh && mark == entry.markShown) return false;
+    entry.fresh = false;
+    entry.markShown = mark;
+    return true;
+}
+
+// A row once shown stays: entries only ever join the part shown.
+void WatchList::addJoining() {
+    std::vector<std::size_t> joining;
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].row < 0 && inPart(entries_[i])) joining.push_back(i);
+    if (joining.empty()) return;
+    const int first = static_cast<int>(shown_.size());
+    beginInsertRows({}, first, first + static_cast<int>(joining.size()) - 1);
+    for (std::size_t i : joining) {
+        Entry& entry = entries_[i];
+        entry.row = static_cast<int>(shown_.size());
+        entry.fresh = false;
+        entry.markShown = marked(entry);
+        shown_.push_back(i);
+    }
+    endInsertRows();
 }
 
 int WatchList::rowCount(const QModelIndex& parent) const {
@@ -68,11 +97,11 @@ QVariant WatchList::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            return index.column() == NameColumn ? entry.what : entry.value;
+            return index.column() == NameColumn ? entry.what.text() : valueText(entry.value);
         case Qt::BackgroundRole:
-            return marked(entry) ? QBrush(QColor(0xFF, 0xF0, 0x9E)) : QVariant();
+            return entry.markShown ? QBrush(QColor(0xFF, 0xF0, 0x9E)) : QVariant();
         case Qt::FontRole: {
-            if (!marked(entry)) return {};
+            if (!entry.markShown) return {};
             QFont bold;
             bold.setBold(true);
             return bold;

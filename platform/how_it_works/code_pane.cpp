@@ -1,0 +1,122 @@
+#include "platform/how_it_works/code_pane.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+
+QFont codeFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("Noto Sans Mono"), QStringLiteral("monospace")});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(9);
+    return font;
+}
+
+}  // namespace
+
+CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* parent)
+    : QWidget(parent), code_(code) {
+    setAccessibleName(QStringLiteral("Code pane"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    heading_ = new QLabel(this);
+    heading_->setWordWrap(true);
+    heading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    heading_->setAccessibleName(QStringLiteral("About this effect"));
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(codeFont());
+    text_->setAccessibleName(QStringLiteral("Code"));
+    text_->setTabChangesFocus(true);
+    if (!code_)
+        text_->setPlainText(
+            QStringLiteral("The program's code could not be read, so no handler's code can "
+                           "be shown. It is read at start-up from:\n%1")
+                .arg(codePath));
+    column->addSpacing(0);  // the heading's room: it lies there, outside the layout
+    column->addWidget(text_, 1);
+    // What changes here as other code shows fills its own background, so that Qt repaints it
+    // alone and not every widget behind it up to the window.
+    setAutoFillBackground(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{heading_, text_->horizontalScrollBar(),
+                                                      text_->verticalScrollBar()})
+        w->setAutoFillBackground(true);
+}
+
+void CodePane::showMethod(const QString& form, const QString& method) {
+    if (form == shownForm_ && method == shownMethod_) return;
+    shownForm_ = form;
+    shownMethod_ = method;
+    if (!code_) return;
+    const auto place = code_->find(form, method);
+    if (!place) {
+        shownFile_ = -1;
+        heading_->clear();
+        text_->setPlainText(
+            QStringLiteral("%1.%2 is not in the program's code.").arg(form, method));
+        return;
+    }
+    showFile(place->file);
+    markLines(place->firstLine, place->lastLine);
+}
+
+void CodePane::showFile(int file) {
+    if (file == shownFile_) return;
+    shownFile_ = file;
+    const CodeIndex::File& f = code_->files()[static_cast<std::size_t>(file)];
+    heading_->setText(f.headComment);
+    text_->setPlainText(f.lines.join(QLatin1Char('\n')));
+}
+
+void CodePane::markLines(int first, int last) {
+    QList<QTextEdit::ExtraSelection> marks;
+    for (int line = first; line <= last; ++line) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(text_->document()->findBlockByNumber(line));
+        mark.format.setBackground(QColor(0xFF, 0xF0, 0x9E));
+        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        marks << mark;
+    }
+    text_->setExtraSelections(marks);
+    text_->setTextCursor(QTextCursor(text_->document()->findBlockByNumber(first)));
+    text_->verticalScrollBar()->setValue(first);
+}
+
+void CodePane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    reserveHeadingHeight();
+}
+
+// The heading has the room of the tallest one and lies outside the layout, so that showing
+// another file lays out nothing again.
+void CodePane::reserveHeadingHeight() {
+    int tallest = 0;
+    if (code_) {
+        const QFontMetrics metrics(heading_->font());
+        const QRect room(0, 0, std::max(1, width()), 1 << 20);
+        for (const CodeIndex::File& file : code_->files())
+            if (file.definesHandlers)
+                tallest = std::max(
+                    tallest,
+                    metrics.boundingRect(room, Qt::TextWordWrap, file.headComment).height());
+    }
+    auto* room = static_cast<QBoxLayout*>(layout())->itemAt(0)->spacerItem();
+    if (room->sizeHint().height() != tallest) {
+        room->changeSize(0, tallest, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        layout()->invalidate();
+    }
+    heading_->setGeometry(0, 0, width(), tallest);
+}
+
+}  // namespace forms

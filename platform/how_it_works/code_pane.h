@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "platform/how_it_works/code_index.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace forms {
+
+// The code of one handler: its file, scrolled to it, its lines marked, under the comment that
+// heads the file. Asked again for what it shows, it sets nothing: handlers that run many times a
+// second cost it nothing, and switching between files changes no layout.
+class CodePane final : public QWidget {
+  public:
+    // Without the program's code, it says so and names where it was looked for.
+    CodePane(const CodeIndex* code, const QString& codePath, QWidget* parent);
+
+    void showMethod(const QString& form, const QString& method);
+    QPlainTextEdit* text() const { return text_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void showFile(int file);
+    void markLines(int first, int last);
+    void reserveHeadingHeight();
+
+    const CodeIndex* code_;
+    QLabel* heading_;
+    QPlainTextEdit* text_;
+    QString shownForm_, shownMethod_;
+    int shownFile_ = -1;
+};
+
+}  // namespace forms
