@@ -104,6 +104,13 @@ class ControlAccessible final : public ContainerAccessible, public QAccessibleVa
     ControlAccessible(QWidget* widget, const Control& control, QAccessible::Role role)
         : ContainerAccessible(widget, role), control_(control) {}
 
+    // A switch is a check box: Qt's AT-SPI bridge hands on the checked state of any role but
+    // has no toggle button and never hands on "checkable", so screen readers speak on and off
+    // only for a check box; of a push button they say nothing of either.
+    QAccessible::Role role() const override {
+        return switchTimerOf(widget()) ? QAccessible::CheckBox : ContainerAccessible::role();
+    }
+
     QAccessible::State state() const override {
         QAccessible::State state = ContainerAccessible::state();
         if (role() == QAccessible::NoRole || isSilent(widget())) state.invisible = true;

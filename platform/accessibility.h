@@ -25,8 +25,8 @@ void describeControl(QWidget* widget, const Control& control, QAccessible::Role 
 void setSpokenName(QWidget* widget, const QString& name);
 
 // Tells screen readers that a described control is a switch that is on while `timer` runs
-// (enabled, with an interval): checkable, checked while the timer runs, a state change each
-// time that flips, and pressed with a click.
+// (enabled, with an interval): a check box, checked while the timer runs, a state change each
+// time that flips, and pressed with a click. It looks and clicks as before.
 void reportAsSwitch(const Control& control, Timer& timer);
 
 // Tells screen readers that a form's window is a frame named by its caption.

@@ -42,8 +42,8 @@ TEST_F(AccessibilityTest, ControlsTellTheirRoleAndAPlainName) {
     } expected[] = {
         {f.Label1, QAccessible::StaticText, "click to turn flashing on/off"},
         {f.imgGreatest, QAccessible::Graphic, "Question mark"},
-        {f.imgFace, QAccessible::Button, "Face animation"},
-        {f.cmdFlasher, QAccessible::Button, "Flasher"},
+        {f.imgFace, QAccessible::CheckBox, "Face animation"},
+        {f.cmdFlasher, QAccessible::CheckBox, "Flasher"},
         {f.fraMenu, QAccessible::Grouping, "Menu"},
         {f.imgMenu(0), QAccessible::MenuItem, "Display the project code"},
         {f.Picture2, QAccessible::Pane, "Bouncing ball"},
@@ -107,7 +107,7 @@ TEST_F(AccessibilityTest, NamesAreSpokenCleanlyAndTheSwitchesSayOnOrOff) {
           std::pair<const forms::Control*, forms::Timer*>(&f.imgFace, &f.Timer2)}) {
         SCOPED_TRACE(control->Name().toStdString());
         QAccessibleInterface* info = describe(*control);
-        EXPECT_EQ(info->role(), QAccessible::Button);
+        EXPECT_EQ(info->role(), QAccessible::CheckBox);
         EXPECT_TRUE(info->state().checkable);
         EXPECT_FALSE(info->state().checked);
         ASSERT_TRUE(info->actionInterface()->actionNames().contains(

@@ -123,13 +123,19 @@ class ScreenReader(atspi_session.ProgramOnTheBus):
                 pass
             return change in heard
 
+        # A screen reader speaks on and off only for a switch's role: of a push button it says
+        # neither, checked or not. Qt's bridge hands on no "checkable", so the role must say it.
+        switch_roles = (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TOGGLE_BUTTON)
         for name in ("Flasher", "Face animation"):
             switch = self.find(name)
+            self.assertIn(switch.getRole(), switch_roles, f"{name} is a {switch.getRoleName()}")
+            self.assertFalse(atspi_session.has_state(switch, pyatspi.STATE_CHECKED), name)
             for on in (True, False):
                 atspi_session.press(switch)
                 said = (name, on)
                 wait_for(lambda: heard_of(said), 5, f"{said} on the bus")
                 self.assertEqual(atspi_session.has_state(switch, pyatspi.STATE_CHECKED), on)
+                self.assertIn(switch.getRole(), switch_roles, name)
 
     def assert_over_main_window(self, box):
         from Xlib import display as xdisplay
