@@ -14,7 +14,7 @@
 
 #include "effects/program_fixture.h"
 #include "platform/how_it_works/event_log.h"
-#include "platform/watch.h"
+#include "platform/properties/watch.h"
 
 namespace {
 

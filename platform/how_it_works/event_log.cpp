@@ -3,7 +3,7 @@
 #include <QBrush>
 #include <QColor>
 
-#include "platform/watch.h"
+#include "platform/properties/watch.h"
 
 namespace forms {
 

@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "platform/form.h"
-#include "platform/runtime.h"
-#include "platform/spoken.h"
+#include "platform/accessibility/spoken.h"
+#include "platform/forms/form.h"
+#include "platform/runtime/runtime.h"
 
 namespace forms {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/forms.h"
+#include "platform/forms/forms.h"
 #include "support/harness.h"
 
 namespace {
