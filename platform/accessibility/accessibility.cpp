@@ -8,8 +8,6 @@
 #include <QWidget>
 
 #include "platform/accessibility/keyboard_access.h"
-#include "platform/controls/control.h"
-#include "platform/controls/timer.h"
 
 namespace forms {
 
@@ -20,18 +18,19 @@ constexpr char kControlProperty[] = "formsControl";
 constexpr char kWindowProperty[] = "formsWindow";
 constexpr char kSwitchProperty[] = "formsSwitchTimer";
 
-const Control* controlOf(const QObject* object) {
+const SpokenControl* controlOf(const QObject* object) {
     const QVariant control = object->property(kControlProperty);
-    return control.isValid() ? static_cast<const Control*>(control.value<const void*>()) : nullptr;
+    return control.isValid() ? static_cast<const SpokenControl*>(control.value<const void*>())
+                             : nullptr;
 }
 
 // The timer whose running a switch reports, if the widget is one.
-const Timer* switchTimerOf(const QObject* object) {
+const RunningState* switchTimerOf(const QObject* object) {
     const QVariant timer = object->property(kSwitchProperty);
-    return timer.isValid() ? static_cast<const Timer*>(timer.value<const void*>()) : nullptr;
+    return timer.isValid() ? static_cast<const RunningState*>(timer.value<const void*>()) : nullptr;
 }
 
-QAccessible::Role roleOf(const Control& control, QAccessible::Role classRole) {
+QAccessible::Role roleOf(const SpokenControl& control, QAccessible::Role classRole) {
     switch (control.accessibleRole()) {
         case AccessibleRole::None:
             return QAccessible::NoRole;
@@ -49,7 +48,7 @@ QAccessible::Role roleOf(const Control& control, QAccessible::Role classRole) {
 
 bool hasRole(const QWidget* widget) {
     const QVariant role = widget->property(kRoleProperty);
-    const Control* control = controlOf(widget);
+    const SpokenControl* control = controlOf(widget);
     if (!role.isValid() || !control) return true;
     return roleOf(*control, static_cast<QAccessible::Role>(role.toInt())) != QAccessible::NoRole;
 }
@@ -101,13 +100,13 @@ class WindowAccessible final : public ContainerAccessible {
 // A control the runtime draws itself, or whose Qt description lacks its label and its click.
 class ControlAccessible final : public ContainerAccessible, public QAccessibleValueInterface {
   public:
-    ControlAccessible(QWidget* widget, const Control& control, QAccessible::Role role)
+    ControlAccessible(QWidget* widget, const SpokenControl& control, QAccessible::Role role)
         : ContainerAccessible(widget, role), control_(control) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = ContainerAccessible::state();
         if (role() == QAccessible::NoRole || isSilent(widget())) state.invisible = true;
-        if (const Timer* timer = switchTimerOf(widget())) {
+        if (const RunningState* timer = switchTimerOf(widget())) {
             state.checkable = true;
             state.checked = timer->running();
         }
@@ -122,13 +121,12 @@ class ControlAccessible final : public ContainerAccessible, public QAccessibleVa
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation match) const override {
         auto found = ContainerAccessible::relations(match);
-        if ((match & QAccessible::Label) && control_.label())
-            found.append({QAccessible::queryAccessibleInterface(control_.label()->widget()),
+        if ((match & QAccessible::Label) && control_.labelWidget())
+            found.append({QAccessible::queryAccessibleInterface(control_.labelWidget()),
                           QAccessible::Label});
         if (match & QAccessible::Labelled)
-            for (const Control* named : control_.labelled())
-                found.append({QAccessible::queryAccessibleInterface(named->widget()),
-                              QAccessible::Labelled});
+            for (QWidget* named : control_.labelledWidgets())
+                found.append({QAccessible::queryAccessibleInterface(named), QAccessible::Labelled});
         return found;
     }
 
@@ -142,9 +140,9 @@ class ControlAccessible final : public ContainerAccessible, public QAccessibleVa
     }
     void doAction(const QString& name) override {
         if (name == pressAction() && clickable()) {
-            const Control& control = control_;
+            QWidget* control = widget();
             QMetaObject::invokeMethod(
-                widget(), [&control] { clickAt(control); }, Qt::QueuedConnection);
+                control, [control] { clickAt(control); }, Qt::QueuedConnection);
             return;
         }
         ContainerAccessible::doAction(name);
@@ -174,7 +172,7 @@ class ControlAccessible final : public ContainerAccessible, public QAccessibleVa
         return control_.keyboardStop() != kNoTabIndex || switchTimerOf(widget());
     }
 
-    const Control& control_;
+    const SpokenControl& control_;
 };
 
 QAccessibleInterface* describe(const QString&, QObject* object) {
@@ -182,7 +180,7 @@ QAccessibleInterface* describe(const QString&, QObject* object) {
     auto* widget = static_cast<QWidget*>(object);
     if (widget->property(kWindowProperty).toBool()) return new WindowAccessible(widget);
     const QVariant role = object->property(kRoleProperty);
-    const Control* control = controlOf(object);
+    const SpokenControl* control = controlOf(object);
     if (!role.isValid() || !control) return nullptr;
     return new ControlAccessible(widget, *control,
                                  roleOf(*control, static_cast<QAccessible::Role>(role.toInt())));
@@ -190,7 +188,7 @@ QAccessibleInterface* describe(const QString&, QObject* object) {
 
 }  // namespace
 
-void describeControl(QWidget* widget, const Control& control, QAccessible::Role classRole) {
+void describeControl(QWidget* widget, const SpokenControl& control, QAccessible::Role classRole) {
     widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<const void*>(&control)));
     widget->setProperty(kRoleProperty, static_cast<int>(classRole));
 }
@@ -205,8 +203,7 @@ void setSpokenName(QWidget* widget, const QString& name) {
     QAccessible::updateAccessibility(&event);
 }
 
-void reportAsSwitch(const Control& control, Timer& timer) {
-    QWidget* widget = control.widget();
+void reportAsSwitch(QWidget* widget, RunningState& timer) {
     widget->setProperty(kSwitchProperty, QVariant::fromValue(static_cast<const void*>(&timer)));
     timer.onRunningChange(
         [target = QPointer<QWidget>(widget), &timer, on = timer.running()]() mutable {

@@ -10,8 +10,6 @@
 #include <QStyleOptionFocusRect>
 #include <QWidget>
 
-#include "platform/controls/control.h"
-
 namespace forms {
 
 namespace {
@@ -22,8 +20,7 @@ struct Hit {
     QPointF local, global;
 };
 
-Hit hitAtCentre(const Control& control) {
-    QWidget* widget = control.widget();
+Hit hitAtCentre(QWidget* widget) {
     QWidget* window = widget->window();
     const QPoint at = widget->mapTo(window, widget->rect().center());
     QWidget* target = window->childAt(at);
@@ -45,8 +42,7 @@ bool movedWithinWindow(const QWidget* widget, const QFocusEvent* event) {
 }
 
 // The pointer moving onto the surface of the control's container, beside the control.
-void pointBeside(const Control& control) {
-    QWidget* widget = control.widget();
+void pointBeside(QWidget* widget) {
     QWidget* container = widget->parentWidget();
     if (!container) return;
     const QPointF at = widget->geometry().center();
@@ -76,20 +72,18 @@ bool isStop(const QWidget* widget) {
 
 }  // namespace
 
-KeyboardAccess::KeyboardAccess(const Control& control)
-    : QObject(control.widget()), control_(control) {
-    control.widget()->setFocusPolicy(Qt::TabFocus);
-    control.widget()->installEventFilter(this);
+KeyboardAccess::KeyboardAccess(QWidget* control) : QObject(control), control_(control) {
+    control->setFocusPolicy(Qt::TabFocus);
+    control->installEventFilter(this);
 }
 
 bool KeyboardAccess::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (movedWithinWindow(control_.widget(), static_cast<QFocusEvent*>(event)))
-                pointAt(control_);
+            if (movedWithinWindow(control_, static_cast<QFocusEvent*>(event))) pointAt(control_);
             return false;
         case QEvent::FocusOut:
-            if (movedWithinWindow(control_.widget(), static_cast<QFocusEvent*>(event)))
+            if (movedWithinWindow(control_, static_cast<QFocusEvent*>(event)))
                 pointBeside(control_);
             return false;
         case QEvent::KeyPress: {
@@ -104,11 +98,11 @@ bool KeyboardAccess::eventFilter(QObject*, QEvent* event) {
     }
 }
 
-void pointAt(const Control& control) {
+void pointAt(QWidget* control) {
     send(hitAtCentre(control), QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
 }
 
-void clickAt(const Control& control, Qt::MouseButton button) {
+void clickAt(QWidget* control, Qt::MouseButton button) {
     pointAt(control);
     // The move may have brought another control on top (a lit menu bar over its plain one);
     // the press goes to what is on top now, and the release where the press went.

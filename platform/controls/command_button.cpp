@@ -72,7 +72,7 @@ class ButtonWidget final : public QPushButton {
     CommandButton& button_;
 };
 
-CommandButton::CommandButton(Form& form, const ControlDesc& desc, QString name, int index,
+CommandButton::CommandButton(LoadedForm& form, const ControlDesc& desc, QString name, int index,
                              QWidget* container)
     : Control(form, desc, std::move(name), index), widget_(new ButtonWidget(*this, container)) {
     const Settings& s = desc.set;

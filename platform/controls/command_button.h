@@ -12,7 +12,8 @@ class ButtonWidget;
 // focused button clicks it like the mouse does; Escape in its window clicks the Cancel button.
 class CommandButton final : public Control {
   public:
-    CommandButton(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    CommandButton(LoadedForm& form, const ControlDesc& desc, QString name, int index,
+                  QWidget* container);
 
     Property<String, CommandButton> Caption{this, "Caption", &CommandButton::captionChanged};
     Property<Colour, CommandButton> BackColor{this, "BackColor", &CommandButton::repaint,

@@ -27,7 +27,7 @@ class SurfaceWidget final : public QWidget {
     Painter paint_;
 };
 
-PictureBox::PictureBox(Form& form, const ControlDesc& desc, QString name, int index,
+PictureBox::PictureBox(LoadedForm& form, const ControlDesc& desc, QString name, int index,
                        QWidget* container)
     : Control(form, desc, std::move(name), index),
       widget_(new SurfaceWidget(
@@ -43,7 +43,7 @@ void PictureBox::repaint() {
     widget_->update();
 }
 
-Frame::Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
+Frame::Frame(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index),
       widget_(new SurfaceWidget(container, [this](QPainter& p, const QRect& r) {
           const QFontMetrics metrics(widget_->font());
@@ -78,7 +78,7 @@ void Frame::repaint() {
     widget_->update();
 }
 
-Shape::Shape(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
+Shape::Shape(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index) {
     auto* outline = new SurfaceWidget(container, [](QPainter& p, const QRect& r) {
         p.setPen(toQColor(vbWindowText));

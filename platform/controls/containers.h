@@ -10,7 +10,8 @@ class SurfaceWidget;
 // and hidden with it. It gets mouse events only over its own uncovered surface.
 class PictureBox final : public Control {
   public:
-    PictureBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    PictureBox(LoadedForm& form, const ControlDesc& desc, QString name, int index,
+               QWidget* container);
 
     Property<Colour, PictureBox> BackColor{this, "BackColor", &PictureBox::repaint, vbButtonFace};
 
@@ -23,7 +24,7 @@ class PictureBox final : public Control {
 // A captioned group of controls, drawn as an etched box with its caption in its own font.
 class Frame final : public Control {
   public:
-    Frame(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    Frame(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<String, Frame> Caption{this, "Caption", &Frame::repaint};
 
@@ -38,7 +39,7 @@ class Frame final : public Control {
 // A rectangle outline, one pixel wide. It takes no mouse events.
 class Shape final : public Control {
   public:
-    Shape(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    Shape(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 };
 
 }  // namespace forms

@@ -7,8 +7,6 @@
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/keyboard_access.h"
-#include "platform/controls/control_array.h"
-#include "platform/forms/form.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {
@@ -49,7 +47,7 @@ Qt::CursorShape shapeOf(int pointer) {
 
 }  // namespace
 
-Control::Control(Form& form, const ControlDesc& desc, QString name, int index)
+Control::Control(LoadedForm& form, const ControlDesc& desc, QString name, int index)
     : form_(form),
       name_(std::move(name)),
       index_(index),
@@ -78,7 +76,7 @@ void Control::attach(QWidget* widget) {
     widget_->setEnabled(Enabled);
     widget_->setAccessibleName(accessibleName());
     widget_->setAccessibleDescription(description_);
-    if (keyboardStop_ != kNoTabIndex) new KeyboardAccess(*this);
+    if (keyboardStop_ != kNoTabIndex) new KeyboardAccess(widget_);
     placeChanged();
     widget_->setVisible(Visible);
 }
@@ -91,6 +89,16 @@ QString Control::accessibleName() const {
     if (!accessibleName_.isEmpty()) return accessibleName_;
     if (label_) return label_->spokenCaption();
     return spokenCaption();
+}
+
+QWidget* Control::labelWidget() const {
+    return label_ ? label_->widget() : nullptr;
+}
+
+std::vector<QWidget*> Control::labelledWidgets() const {
+    std::vector<QWidget*> widgets;
+    for (const Control* named : labelled_) widgets.push_back(named->widget());
+    return widgets;
 }
 
 void Control::setLabel(Control& label) {
@@ -197,7 +205,7 @@ void Control::painted() {
 }
 
 void Control::raise(Event ControlEvents::*event, EventArgs args) {
-    const ControlEvents& source = array_ ? static_cast<const ControlEvents&>(*array_) : *this;
+    const ControlEvents& source = array_ ? *array_ : *this;
     args.Index = index_;
     Runtime::current().raise(form_, source.*event, args);
 }

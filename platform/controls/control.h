@@ -3,9 +3,11 @@
 #include <QString>
 #include <vector>
 
+#include "platform/accessibility/accessibility.h"
 #include "platform/files/picture.h"
 #include "platform/properties/property.h"
 #include "platform/runtime/events.h"
+#include "platform/runtime/loaded_form.h"
 #include "platform/values/layout.h"
 #include "platform/values/twips.h"
 
@@ -13,9 +15,6 @@ class QWidget;
 class QMouseEvent;
 
 namespace forms {
-
-class Form;
-class ControlArrayBase;
 
 enum MousePointerKind { vbDefault = 0, vbArrow = 1, vbCrosshair = 2, vbIbeam = 3, vbCustom = 99 };
 
@@ -29,9 +28,9 @@ struct ControlEvents {
 
 // A control on a form. Place and size are in twips relative to the container and kept exactly
 // as written; the control is shown at 15 twips to a pixel.
-class Control : public ControlEvents {
+class Control : public ControlEvents, public SpokenControl {
   public:
-    Control(Form& form, const ControlDesc& desc, QString name, int index);
+    Control(LoadedForm& form, const ControlDesc& desc, QString name, int index);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -52,7 +51,7 @@ class Control : public ControlEvents {
     // The name and, for a control array member, the index: "lblScrollText(1)".
     QString watchName() const;
     int TabIndex() const { return tabIndex_; }
-    Form& Parent() const { return form_; }
+    LoadedForm& Parent() const { return form_; }
     ControlClass kind() const { return kind_; }
 
     // The Qt widget that shows the control (none for a timer); owned by its container.
@@ -68,19 +67,21 @@ class Control : public ControlEvents {
     void screenChanged();
     void raise(Event ControlEvents::*event, EventArgs args = {});
 
-    void joinArray(ControlArrayBase* array) { array_ = array; }
+    // Its events are then those of the array it is a member of.
+    void joinArray(const ControlEvents& array) { array_ = &array; }
 
     // What screen readers are told: the name the layout gives, else the caption of the label
     // that names the control, else its own caption.
     QString accessibleName() const;
-    AccessibleRole accessibleRole() const { return role_; }
-    // The label that names this control, and the controls this one names.
-    const Control* label() const { return label_; }
-    const std::vector<const Control*>& labelled() const { return labelled_; }
+    AccessibleRole accessibleRole() const override { return role_; }
+    // The widgets of the label that names this control, and of the controls this one names.
+    QWidget* labelWidget() const override;
+    std::vector<QWidget*> labelledWidgets() const override;
+    // The name of the label that names this control, as the layout gives it; set once made.
     const QString& labelName() const { return labelName_; }
     void setLabel(Control& label);
     // The place among the keyboard stops after those with a TabIndex (kNoTabIndex: none).
-    int keyboardStop() const { return keyboardStop_; }
+    int keyboardStop() const override { return keyboardStop_; }
     // The caption the control shows, if it has one, and as screen readers speak it.
     virtual QString caption() const { return {}; }
     virtual QString spokenCaption() const { return caption(); }
@@ -102,13 +103,13 @@ class Control : public ControlEvents {
     void pointerChanged();
     void nameShown() const;
 
-    Form& form_;
+    LoadedForm& form_;
     QString name_;
     Integer index_;
     int tabIndex_;
     ControlClass kind_;
     QWidget* widget_ = nullptr;
-    ControlArrayBase* array_ = nullptr;
+    const ControlEvents* array_ = nullptr;
     QString accessibleName_;
     QString description_;
     AccessibleRole role_;

@@ -24,7 +24,7 @@ class ControlArray final : public ControlArrayBase {
     }
     void add(T& member) {
         members_[member.Index().value()] = &member;
-        member.joinArray(this);
+        member.joinArray(*this);
     }
     int size() const { return static_cast<int>(members_.size()); }
 

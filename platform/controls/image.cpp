@@ -70,7 +70,7 @@ forms::Picture embeddedPicture(const char* name) {
     return cursor;
 }
 
-Image::Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
+Image::Image(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index),
       widget_(new ImageWidget(*this, container)),
       embedded_(desc.set.Picture) {

@@ -10,7 +10,7 @@ class ImageWidget;
 // takes the size of each new picture, keeping its Left and Top.
 class Image final : public Control {
   public:
-    Image(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    Image(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<forms::Picture, Image> Picture{
         this, "Picture", &Image::pictureChanged, {}, &Image::settlePicture};

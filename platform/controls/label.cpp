@@ -111,7 +111,7 @@ QStringList wrapText(const QString& text, const QFontMetricsF& metrics, double w
     return lines;
 }
 
-Label::Label(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
+Label::Label(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container)
     : Control(form, desc, std::move(name), index), widget_(new LabelWidget(*this, container)) {
     const Settings& s = desc.set;
     Caption.initialise(QString::fromUtf8(s.Caption ? s.Caption : ""));

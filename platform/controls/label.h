@@ -15,7 +15,7 @@ class LabelWidget;
 // follows every change of caption, keeping its Left and Top.
 class Label final : public Control {
   public:
-    Label(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    Label(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<String, Label> Caption{this, "Caption", &Label::captionChanged};
     Property<Colour, Label> ForeColor{this, "ForeColor", &Label::repaint, vbButtonText};

@@ -66,7 +66,7 @@ class ScrollBarWidget final : public QScrollBar {
 
 }  // namespace
 
-HScrollBar::HScrollBar(Form& form, const ControlDesc& desc, QString name, int index,
+HScrollBar::HScrollBar(LoadedForm& form, const ControlDesc& desc, QString name, int index,
                        QWidget* container)
     : Control(form, desc, std::move(name), index),
       widget_(new ScrollBarWidget(Qt::Horizontal, container)) {

@@ -10,7 +10,8 @@ namespace forms {
 // SmallChange and LargeChange; every change of Value raises Change.
 class HScrollBar final : public Control {
   public:
-    HScrollBar(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    HScrollBar(LoadedForm& form, const ControlDesc& desc, QString name, int index,
+               QWidget* container);
 
     Property<Integer, HScrollBar> Min{this, "Min", &HScrollBar::rangeChanged};
     Property<Integer, HScrollBar> Max{this, "Max", &HScrollBar::rangeChanged, 32767};

@@ -7,7 +7,8 @@
 
 namespace forms {
 
-TextBox::TextBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container)
+TextBox::TextBox(LoadedForm& form, const ControlDesc& desc, QString name, int index,
+                 QWidget* container)
     : Control(form, desc, std::move(name), index), widget_(new TextWidget(container)) {
     const Settings& s = desc.set;
     Text.initialise(QString::fromUtf8(s.Text ? s.Text : ""));

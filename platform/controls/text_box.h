@@ -10,7 +10,7 @@ class TextWidget;
 // selected and scrolled but not changed.
 class TextBox final : public Control {
   public:
-    TextBox(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    TextBox(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
 
     Property<String, TextBox> Text{this, "Text", &TextBox::textChanged};
     Property<bool, TextBox> Locked{this, "Locked", &TextBox::lockedChanged};

@@ -1,11 +1,10 @@
 #include "platform/controls/timer.h"
 
-#include "platform/forms/form.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {
 
-Timer::Timer(Form& form, const ControlDesc& desc, QString name, int index, QWidget*)
+Timer::Timer(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget*)
     : Control(form, desc, std::move(name), index) {
     Interval.initialise(desc.set.Interval);
     restart();

@@ -9,10 +9,10 @@ namespace forms {
 
 // Raises its Tick event every Interval milliseconds while Enabled, the first one interval after
 // it was enabled. Enabling a running timer does not restart it.
-class Timer final : public Control {
+class Timer final : public Control, public RunningState {
   public:
     // A timer has no place on screen: it takes a container like every control, and ignores it.
-    Timer(Form& form, const ControlDesc& desc, QString name, int index, QWidget* container);
+    Timer(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
     ~Timer() override;
 
     Property<Integer, Timer> Interval{this, "Interval", &Timer::restart};
@@ -21,9 +21,9 @@ class Timer final : public Control {
     void stop();
 
     // Whether it fires: enabled, with an interval.
-    bool running() const { return Enabled && Interval > 0; }
+    bool running() const override { return Enabled && Interval > 0; }
     // `changed` is called after every change of Enabled or Interval, for the timer's life.
-    void onRunningChange(std::function<void()> changed) {
+    void onRunningChange(std::function<void()> changed) override {
         runningWatchers_.push_back(std::move(changed));
     }
 

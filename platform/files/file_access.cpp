@@ -5,52 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QList>
 #include <cerrno>
 #include <cstring>
 
+#include "platform/files/descriptor.h"
 #include "platform/files/paths.h"
 #include "platform/values/errors.h"
 
 namespace forms {
 
 namespace {
-
-// A file descriptor that closes itself.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    int get() const { return fd_; }
-    bool isOpen() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
-
-// openat(2) of a path of any length: beyond the system's limit, the directories on the way
-// are opened one at a time. errno tells why it failed.
-Descriptor openPath(const QByteArray& path, int flags) {
-    flags |= O_CLOEXEC;
-    if (path.size() < PATH_MAX) return Descriptor(::open(path.constData(), flags));
-    Descriptor dir(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
-    const QList<QByteArray> parts = path.split('/');
-    for (qsizetype i = 0; i + 1 < parts.size() && dir.isOpen(); ++i) {
-        if (parts[i].isEmpty()) continue;
-        dir =
-            Descriptor(::openat(dir.get(), parts[i].constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    }
-    if (!dir.isOpen()) return Descriptor();
-    return Descriptor(::openat(dir.get(), parts.last().constData(), flags));
-}
 
 QString reasonOf(int error) {
     QString reason = QString::fromLocal8Bit(std::strerror(error));
@@ -137,15 +101,6 @@ FileContent readRegularFile(const QString& nativePath, qint64 limit) {
 
 qint64 regularFileSize(const QString& nativePath) {
     return locateRegular(fileSystemName(nativePath), nativePath).st_size;
-}
-
-bool isSameFile(const QByteArray& a, const QByteArray& b) {
-    const Descriptor first = openPath(a, O_PATH), second = openPath(b, O_PATH);
-    struct stat one {
-    }, other{};
-    return first.isOpen() && second.isOpen() && ::fstat(first.get(), &one) == 0 &&
-           ::fstat(second.get(), &other) == 0 && one.st_dev == other.st_dev &&
-           one.st_ino == other.st_ino;
 }
 
 QString sizeText(qint64 bytes) {

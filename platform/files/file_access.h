@@ -21,9 +21,6 @@ FileContent readRegularFile(const QString& nativePath, qint64 limit);
 // The size the file system states for a regular file; raises as readRegularFile does.
 qint64 regularFileSize(const QString& nativePath);
 
-// Whether two paths (of any length) name one file.
-bool isSameFile(const QByteArray& a, const QByteArray& b);
-
 // "64 MiB", "1.5 GiB", "512 bytes": a size as the error report gives it.
 QString sizeText(qint64 bytes);
 

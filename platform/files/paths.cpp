@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <optional>
 
-#include "platform/files/file_access.h"
+#include "platform/files/descriptor.h"
 
 namespace forms {
 

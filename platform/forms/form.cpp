@@ -8,14 +8,9 @@
 #include <algorithm>
 
 #include "platform/accessibility/accessibility.h"
-#include "platform/controls/command_button.h"
-#include "platform/controls/containers.h"
+#include "platform/controls/control_factory.h"
 #include "platform/controls/image.h"
-#include "platform/controls/label.h"
-#include "platform/controls/scroll_bar.h"
-#include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
-#include "platform/forms/form_window.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {
@@ -28,47 +23,6 @@ std::pair<QString, int> parseName(const char* written) {
     const qsizetype open = text.indexOf(QLatin1Char('('));
     if (open < 0) return {text, -1};
     return {text.left(open), text.mid(open + 1, text.size() - open - 2).toInt()};
-}
-
-// The array a new member joins, if it is one.
-using ArraySlot = std::unique_ptr<ControlArrayBase>*;
-
-template <typename T>
-std::unique_ptr<Control> make(Form& form, const ControlDesc& row, const QString& name, int index,
-                              QWidget* container, ArraySlot array) {
-    auto control = std::make_unique<T>(form, row, name, index, container);
-    if (array) {
-        if (!*array) *array = std::make_unique<ControlArray<T>>();
-        static_cast<ControlArray<T>&>(**array).add(*control);
-    }
-    return control;
-}
-
-using Maker = std::unique_ptr<Control> (*)(Form&, const ControlDesc&, const QString&, int, QWidget*,
-                                           ArraySlot);
-
-Maker makerFor(ControlClass cls) {
-    switch (cls) {
-        case ControlClass::Label:
-            return &make<Label>;
-        case ControlClass::Image:
-            return &make<Image>;
-        case ControlClass::CommandButton:
-            return &make<CommandButton>;
-        case ControlClass::PictureBox:
-            return &make<PictureBox>;
-        case ControlClass::Frame:
-            return &make<Frame>;
-        case ControlClass::Shape:
-            return &make<Shape>;
-        case ControlClass::Timer:
-            return &make<Timer>;
-        case ControlClass::HScrollBar:
-            return &make<HScrollBar>;
-        case ControlClass::TextBox:
-            return &make<TextBox>;
-    }
-    return nullptr;
 }
 
 // The window icon a description names. An icon file "x.ico" may lie beside its large and
@@ -113,9 +67,8 @@ Form::~Form() = default;
 void Form::build(const FormDesc& desc) {
     for (const ControlDesc& row : desc.controls) {
         auto [name, index] = parseName(row.name);
-        ArraySlot array = index >= 0 ? &arrays_[name] : nullptr;
-        auto control =
-            makerFor(row.cls)(*this, row, name, index, containerFor(row.container), array);
+        auto* array = index >= 0 ? &arrays_[name] : nullptr;
+        auto control = makeControl(*this, row, name, index, containerFor(row.container), array);
         if (!array) byName_[name] = control.get();
         controls_.push_back(std::move(control));
     }
@@ -126,7 +79,7 @@ void Form::build(const FormDesc& desc) {
         if (!c->labelName().isEmpty()) c->setLabel(*byName_.at(c->labelName()));
     for (std::size_t i = 0; i < controls_.size(); ++i)
         if (const char* timer = desc.controls[i].set.OnWhileRunning)
-            reportAsSwitch(*controls_[i], control<Timer>(timer));
+            reportAsSwitch(controls_[i]->widget(), control<Timer>(timer));
     setTabOrder();
 }
 
@@ -179,10 +132,6 @@ bool Form::isShown() const {
 
 QWidget* Form::window() const {
     return window_.get();
-}
-
-QString Form::handlerName(const QString& handler) const {
-    return name_ + QLatin1Char('.') + handler;
 }
 
 void Form::raiseLoad() {

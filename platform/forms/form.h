@@ -9,7 +9,9 @@
 
 #include "platform/controls/control.h"
 #include "platform/controls/control_array.h"
+#include "platform/forms/form_window.h"
 #include "platform/properties/variable.h"
+#include "platform/runtime/loaded_form.h"
 #include "platform/values/layout.h"
 
 class QCloseEvent;
@@ -17,15 +19,13 @@ class QWidget;
 
 namespace forms {
 
-class FormWindow;
-
 // A window built from its form description: every control of the layout table, placed and
 // stacked as listed. A form class derives from Form, names its controls and binds its
 // handlers; the runtime keeps one instance of each class (Runtime::form).
-class Form : public ControlEvents {
+class Form : public ControlEvents, public LoadedForm, public WindowedForm {
   public:
     explicit Form(const FormDesc& desc);
-    virtual ~Form();
+    ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -36,14 +36,12 @@ class Form : public ControlEvents {
     // Modeless show, keyboard focus on the control with the lowest TabIndex; Hide keeps the
     // form and everything in it.
     void Show();
-    void Hide();
+    void Hide() override;
 
-    const QString& Name() const { return name_; }
+    const QString& Name() const override { return name_; }
     const QString& watchName() const { return name_; }
-    bool isShown() const;
-    QWidget* window() const;
-    // The handler's name as the error report gives it: "frmMain.cmdGo_Click".
-    QString handlerName(const QString& handler) const;
+    bool isShown() const override;
+    QWidget* window() const override;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
     template <typename T>
@@ -56,14 +54,14 @@ class Form : public ControlEvents {
     }
 
     // Called by the runtime and the form's window.
-    void raiseLoad();
-    void raise(Event ControlEvents::*event, EventArgs args);
-    void closeRequested(QCloseEvent* event);
-    bool closeBoxHides() const { return closeBox_ == CloseBox::Hides; }
-    // Raises Unload; whether the form may go (Unload did not cancel).
-    bool queryUnload();
-    void stopTimers();
-    void painted();
+    void raiseLoad() override;
+    void raise(Event ControlEvents::*event, EventArgs args) override;
+    void closeRequested(QCloseEvent* event) override;
+    bool closeBoxHides() const override { return closeBox_ == CloseBox::Hides; }
+    bool queryUnload() override;
+    void stopTimers() override;
+    void painted() override;
+    Colour surfaceColour() const override { return BackColor; }
 
   protected:
     // A persistent local of one handler: created as T{} with the form, it keeps its value from

@@ -4,12 +4,11 @@
 #include <QPainter>
 
 #include "platform/accessibility/accessibility.h"
-#include "platform/forms/form.h"
 #include "platform/forms/window_hints.h"
 
 namespace forms {
 
-FormWindow::FormWindow(Form& form) : QWidget(nullptr, Qt::Window), form_(form) {
+FormWindow::FormWindow(WindowedForm& form) : QWidget(nullptr, Qt::Window), form_(form) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -21,7 +20,7 @@ FormWindow::FormWindow(Form& form) : QWidget(nullptr, Qt::Window), form_(form) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     form_.painted();
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(form_.BackColor));
+    painter.fillRect(event->rect(), toQColor(form_.surfaceColour()));
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

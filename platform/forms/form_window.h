@@ -2,15 +2,29 @@
 
 #include <QWidget>
 
+#include "platform/controls/control.h"
+#include "platform/values/colour.h"
+
 namespace forms {
 
-class Form;
+// A form as its window reaches it: the colour of its surface, the events the window raises on
+// it, and its repaints and close requests.
+class WindowedForm {
+  public:
+    virtual Colour surfaceColour() const = 0;
+    virtual void raise(Event ControlEvents::*event, EventArgs args) = 0;
+    virtual void closeRequested(QCloseEvent* event) = 0;
+    virtual void painted() = 0;
+
+  protected:
+    ~WindowedForm() = default;
+};
 
 // The top-level Qt window of a form: a fixed client area that the user cannot resize. Mouse
 // events that reach it come from the form's own uncovered surface.
 class FormWindow final : public QWidget {
   public:
-    explicit FormWindow(Form& form);
+    explicit FormWindow(WindowedForm& form);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,7 +35,7 @@ class FormWindow final : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    Form& form_;
+    WindowedForm& form_;
 };
 
 }  // namespace forms

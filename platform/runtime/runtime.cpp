@@ -7,7 +7,6 @@
 #include <new>
 
 #include "platform/files/paths.h"
-#include "platform/forms/form.h"
 #include "platform/runtime/boxes.h"
 
 namespace forms {
@@ -45,7 +44,7 @@ bool Runtime::exists() {
     return g_current != nullptr;
 }
 
-void Runtime::raise(const Form& form, const Event& event, EventArgs& args) {
+void Runtime::raise(const LoadedForm& form, const Event& event, EventArgs& args) {
     // A modal box blocks every other handler, also those that Qt's own timers would raise
     // (a button's key click, a scroll bar's auto-repeat).
     if (!event || ended_ || boxesOpen_ > 0) return;
@@ -114,7 +113,7 @@ void Runtime::end() {
     pendingCloses_.clear();
     timers_.stopAll();
     files_.closeAll();
-    for (Form* form : forms()) form->Hide();
+    for (LoadedForm* form : forms()) form->Hide();
     if (help_) help_->hide();
     QCoreApplication::exit(0);
 }
@@ -128,7 +127,7 @@ int Runtime::showBox(const QString& prompt, int buttons, const QString& title) {
 
 QWidget* Runtime::boxOwner() const {
     QWidget* shown = nullptr;
-    for (Form* form : forms()) {
+    for (LoadedForm* form : forms()) {
         if (!form->isShown()) continue;
         if (form->window() == QApplication::activeWindow()) return form->window();
         if (!shown) shown = form->window();
@@ -136,14 +135,14 @@ QWidget* Runtime::boxOwner() const {
     return shown;
 }
 
-Form& Runtime::formOf(std::type_index type, std::unique_ptr<Form> (*make)()) {
+LoadedForm& Runtime::formOf(std::type_index type, std::unique_ptr<LoadedForm> (*make)()) {
     if (const auto it = forms_.find(type); it != forms_.end()) return *it->second;
-    Form& form = *forms_.emplace(type, make()).first->second;
+    LoadedForm& form = *forms_.emplace(type, make()).first->second;
     form.raiseLoad();
     return form;
 }
 
-void Runtime::requestClose(Form& form) {
+void Runtime::requestClose(LoadedForm& form) {
     if (ended_) return;
     if (depth_ > 0) {
         if (std::find(pendingCloses_.begin(), pendingCloses_.end(), &form) == pendingCloses_.end())
@@ -153,7 +152,7 @@ void Runtime::requestClose(Form& form) {
     close(form);
 }
 
-void Runtime::close(Form& form) {
+void Runtime::close(LoadedForm& form) {
     if (form.closeBoxHides()) {
         form.Hide();
         return;
@@ -164,14 +163,14 @@ void Runtime::close(Form& form) {
 
 void Runtime::closePending() {
     while (!pendingCloses_.empty() && !ended_ && depth_ == 0) {
-        Form* form = pendingCloses_.front();
+        LoadedForm* form = pendingCloses_.front();
         pendingCloses_.erase(pendingCloses_.begin());
         const auto all = forms();
         if (std::find(all.begin(), all.end(), form) != all.end()) close(*form);
     }
 }
 
-void Runtime::unload(Form& form) {
+void Runtime::unload(LoadedForm& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
         if (it->second.get() != &form) continue;
         form.Hide();
@@ -203,8 +202,8 @@ void Runtime::deleteUnloaded() {
     unloaded_.clear();
 }
 
-Form* Runtime::startupForm() const {
-    for (Form* form : forms())
+LoadedForm* Runtime::loadedStartupForm() const {
+    for (LoadedForm* form : forms())
         if (form->Name() == startupForm_) return form;
     return nullptr;
 }
@@ -217,8 +216,8 @@ void Runtime::showHelp() {
     help_->activateWindow();
 }
 
-std::vector<Form*> Runtime::forms() const {
-    std::vector<Form*> all;
+std::vector<LoadedForm*> Runtime::forms() const {
+    std::vector<LoadedForm*> all;
     for (const auto& [type, form] : forms_)
         if (form) all.push_back(form.get());
     return all;

@@ -13,6 +13,7 @@
 #include "platform/files/files.h"
 #include "platform/properties/watch.h"
 #include "platform/runtime/events.h"
+#include "platform/runtime/loaded_form.h"
 #include "platform/time/clock.h"
 #include "platform/time/scheduler.h"
 #include "platform/values/errors.h"
@@ -21,7 +22,7 @@ class QWidget;
 
 namespace forms {
 
-class Form;
+class Form;  // the class every form derives from (platform/forms/form.h)
 
 // Thrown by End(): it unwinds the running handler, and the runtime then ends the program.
 struct EndRequest {};
@@ -46,7 +47,7 @@ class Runtime {
     // never while a box is open, never after the end. An untrapped error abandons the rest of
     // the handler and is reported (running out of memory as error 7); End() ends the program.
     // Closes that came while it ran are handled, and due timers fire, once it has returned.
-    void raise(const Form& form, const Event& event, EventArgs& args);
+    void raise(const LoadedForm& form, const Event& event, EventArgs& args);
     // Told of every handler the runtime runs, before it runs (for measuring, not for behaviour).
     void setHandlerObserver(std::function<void(const QString&)> observer) {
         observer_ = std::move(observer);
@@ -78,8 +79,8 @@ class Runtime {
     // The one instance of a form class, created (hidden, loaded) on first use.
     template <typename F>
     F& form() {
-        return static_cast<F&>(
-            formOf(typeid(F), []() -> std::unique_ptr<Form> { return std::make_unique<F>(); }));
+        return static_cast<F&>(formOf(
+            typeid(F), []() -> std::unique_ptr<LoadedForm> { return std::make_unique<F>(); }));
     }
     template <typename F>
     bool hasForm() const {
@@ -89,13 +90,17 @@ class Runtime {
     // description says so is hidden; any other raises Unload and, unless that cancels, is
     // discarded. While a handler runs (a box open, say) the close waits until that handler
     // has returned, so that no form goes inside its own code.
-    void requestClose(Form& form);
+    void requestClose(LoadedForm& form);
     // Discards a form; a later use creates it afresh from its description. Unloading the
     // start-up form, or the last form, ends the program.
-    void unload(Form& form);
+    void unload(LoadedForm& form);
     void setStartupForm(QString name) { startupForm_ = std::move(name); }
-    Form* startupForm() const;
-    std::vector<Form*> forms() const;
+    // The start-up form, once loaded, as the form class it is (Form, unless asked otherwise).
+    template <typename F = Form>
+    F* startupForm() const {
+        return static_cast<F*>(loadedStartupForm());
+    }
+    std::vector<LoadedForm*> forms() const;
 
     // The window that F1 in a form's window opens beside the program's own, such as one that
     // shows how the program works: made by `make` on first use and kept for the runtime's
@@ -110,8 +115,9 @@ class Runtime {
     void countRepaint() { ++repaints_; }
 
   private:
-    Form& formOf(std::type_index type, std::unique_ptr<Form> (*make)());
-    void close(Form& form);
+    LoadedForm& formOf(std::type_index type, std::unique_ptr<LoadedForm> (*make)());
+    LoadedForm* loadedStartupForm() const;
+    void close(LoadedForm& form);
     void closePending();
     void deleteUnloaded();
     void deleteUnloadedLater();
@@ -120,9 +126,9 @@ class Runtime {
     PacedClock pace_;
     TimerScheduler timers_;
     FileTable files_;
-    std::map<std::type_index, std::unique_ptr<Form>> forms_;
-    std::vector<std::unique_ptr<Form>> unloaded_;  // deleted once their events are over
-    std::vector<Form*> pendingCloses_;
+    std::map<std::type_index, std::unique_ptr<LoadedForm>> forms_;
+    std::vector<std::unique_ptr<LoadedForm>> unloaded_;  // deleted once their events are over
+    std::vector<LoadedForm*> pendingCloses_;
     QString startupForm_;
     QObject unloading_;
     std::set<std::pair<QString, int>> reported_;
