@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "platform/controls/control.h"
@@ -64,11 +66,13 @@ class Form : public ControlEvents, public LoadedForm, public WindowedForm {
     Colour surfaceColour() const override { return BackColor; }
 
   protected:
-    // A persistent local of one handler: created as T{} with the form, it keeps its value from
-    // one call to the next for the form's life.
+    // A persistent local of one handler: created as T{} on its first use, it keeps its value
+    // from one call to the next for the form's life. It is known by where it is declared, so
+    // that two handlers' Statics of one name are two variables.
     template <typename T>
-    Variable<T>& Static(const char* name) {
-        std::any& slot = statics_[name];
+    Variable<T>& Static(const char* name, const char* file = __builtin_FILE(),
+                        int line = __builtin_LINE()) {
+        std::any& slot = statics_[{file, line, name}];
         if (!slot.has_value()) slot = Variable<T>(name);
         return std::any_cast<Variable<T>&>(slot);
     }
@@ -95,7 +99,8 @@ class Form : public ControlEvents, public LoadedForm, public WindowedForm {
     std::map<QString, std::unique_ptr<ControlArrayBase>> arrays_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<FormWindow> window_;  // declared last: goes first, before the controls
-    std::map<std::string, std::any> statics_;
+    // By the file and line that declare each, and its name.
+    std::map<std::tuple<std::string_view, int, std::string>, std::any> statics_;
     CloseBox closeBox_;
     bool everShown_ = false;
 };

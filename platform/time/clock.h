@@ -61,7 +61,6 @@ class PacedClock final : public Clock {
 
     // Time runs at 1/divisor of the other clock's pace (1, 2, 4, 10...).
     void setSlowdown(int divisor);
-    int slowdown() const { return divisor_; }
     void setHeld(bool held);
     bool held() const { return held_; }
     // While held: moves time on to `at` (never back), without waking anybody.
