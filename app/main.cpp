@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "app/project.h"
-#include "platform/standard_streams.h"
+#include "platform/startup/standard_streams.h"
 
 int main(int argc, char** argv) {
     if (!forms::makeStandardStreamsSafe()) {

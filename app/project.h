@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/program.h"
+#include "platform/startup/program.h"
 
 namespace kinemora {
 

@@ -18,7 +18,7 @@
 
 #include "app/project.h"
 #include "forms/code/frmCode.h"
-#include "platform/text_widget.h"
+#include "platform/controls/text_widget.h"
 
 using kinemora::frmCode;
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Kinemora and runs every test: the unit, widget and
 # end-to-end tests, then the unit and widget tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, and once more built with clang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -13,5 +13,9 @@ ctest --preset default
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+cmake --preset clang >/dev/null
+cmake --build --preset clang
+ctest --preset clang
 
 scripts/fuzz.sh

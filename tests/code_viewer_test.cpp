@@ -12,7 +12,7 @@
 
 #include "app/project.h"
 #include "forms/code/frmCode.h"
-#include "platform/text_widget.h"
+#include "platform/controls/text_widget.h"
 #include "support/harness.h"
 
 namespace {

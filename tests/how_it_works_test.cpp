@@ -11,10 +11,13 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTreeView>
+#include <tuple>
+#include <utility>
 
 #include "effects/program_fixture.h"
+#include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
-#include "platform/watch.h"
+#include "platform/properties/watch.h"
 
 namespace {
 
@@ -164,6 +167,45 @@ TEST_F(HowItWorksTest, TheBallsTicksRedrawTheEventsAndTheWatchAFewTimesASecond) 
     EXPECT_LE(eventUpdates, 30);
     EXPECT_GT(watchUpdates, 0);
     EXPECT_LE(watchUpdates, 30);
+}
+
+// Each file under its heading, each handler from the comment above it to its closing brace
+// (also the last of a file, before the next heading), with either line end.
+TEST(CodeIndex, FindsFilesUnderTheirHeadingsAndHandlersUpToTheirBraces) {
+    const QStringList lines{
+        QStringLiteral("==== forms/animate/bouncing_ball.cpp ===="),
+        QStringLiteral(""),
+        QStringLiteral("// A ball that bounces"),
+        QStringLiteral("// off the walls."),
+        QStringLiteral(""),
+        QStringLiteral("void frmAnimate::Form_Load() {"),
+        QStringLiteral("}"),
+        QStringLiteral("// Moves the ball."),
+        QStringLiteral("void frmAnimate::Timer1_Timer() {"),
+        QStringLiteral("    intStep = 1;"),
+        QStringLiteral("}"),
+        QStringLiteral(""),
+        QStringLiteral("==== forms/code/frmCode.h ===="),
+        QStringLiteral("class frmCode;"),
+    };
+    for (const char* lineEnd : {"\n", "\r\n"}) {
+        const CodeIndex index(lines.join(QLatin1String(lineEnd)));
+        ASSERT_EQ(index.files().size(), 2u) << lineEnd;
+        const CodeIndex::File& ball = index.files()[0];
+        EXPECT_EQ(ball.title, QLatin1String("Bouncing ball"));
+        EXPECT_EQ(ball.headComment, QLatin1String("A ball that bounces off the walls."));
+        EXPECT_TRUE(ball.definesHandlers);
+        EXPECT_FALSE(index.files()[1].definesHandlers);
+        EXPECT_EQ(ball.lines.last(), QLatin1String("}"));
+        const auto load = index.find(QStringLiteral("frmAnimate"), QStringLiteral("Form_Load"));
+        ASSERT_TRUE(load);
+        EXPECT_EQ(std::pair(load->firstLine, load->lastLine), std::pair(3, 4));
+        const auto last = index.find(QStringLiteral("frmAnimate"), QStringLiteral("Timer1_Timer"));
+        ASSERT_TRUE(last);
+        EXPECT_EQ(std::tuple(last->file, last->firstLine, last->lastLine), std::tuple(0, 5, 8));
+        EXPECT_FALSE(index.find(QStringLiteral("frmAnimate"), QStringLiteral("Timer9_Timer")));
+        EXPECT_FALSE(index.find(QStringLiteral("frmMissing"), QStringLiteral("Form_Load")));
+    }
 }
 
 TEST(EventLog, KeepsTheNewestRowsOnly) {

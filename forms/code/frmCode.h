@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms.h"
+#include "platform/forms/forms.h"
 
 namespace kinemora {
 

@@ -51,7 +51,8 @@ QString titleOf(const QString& path) {
 CodeIndex::CodeIndex(const QString& text) {
     QString path;
     QStringList body;
-    for (const QStringView line : QStringTokenizer(text, u'\n')) {
+    for (QStringView line : QStringTokenizer(text, u'\n')) {
+        if (line.endsWith(u'\r')) line.chop(1);
         if (isHeading(line)) {
             if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
             path = line.mid(5, line.size() - 10).toString();
@@ -66,9 +67,7 @@ CodeIndex::CodeIndex(const QString& text) {
 void CodeIndex::addFile(const QString& path, QStringList lines) {
     while (!lines.isEmpty() && lines.first().trimmed().isEmpty()) lines.removeFirst();
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    files_.push_back({path, titleOf(path), firstComment(lines), std::move(lines)});
+    files_.push_back({titleOf(path), firstComment(lines), std::move(lines)});
     indexDefinitions(static_cast<int>(files_.size()) - 1);
 }
 

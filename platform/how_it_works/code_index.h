@@ -15,7 +15,6 @@ namespace forms {
 class CodeIndex {
   public:
     struct File {
-        QString path;         // "forms/animate/bouncing_ball.cpp"
         QString title;        // "Bouncing ball"
         QString headComment;  // the file's first comment, as one paragraph
         QStringList lines;    // the file's text, a line each

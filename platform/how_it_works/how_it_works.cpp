@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "platform/form.h"
+#include "platform/accessibility/spoken.h"
+#include "platform/forms/form.h"
 #include "platform/how_it_works/rows_view.h"
-#include "platform/runtime.h"
-#include "platform/spoken.h"
+#include "platform/runtime/runtime.h"
 
 namespace forms {
 

@@ -9,7 +9,7 @@
 #include "platform/how_it_works/code_pane.h"
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/watch_list.h"
-#include "platform/watch.h"
+#include "platform/properties/watch.h"
 
 class QCheckBox;
 class QComboBox;

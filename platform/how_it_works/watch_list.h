@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "platform/watch.h"
+#include "platform/properties/watch.h"
 
 namespace forms {
 

@@ -11,7 +11,7 @@
 #include <QWindow>
 #include <cmath>
 
-#include "platform/forms.h"
+#include "platform/forms/forms.h"
 #include "support/harness.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/forms.h"
+#include "platform/forms/forms.h"
 #include "support/harness.h"
 
 namespace {
@@ -56,8 +56,16 @@ class frmClock final : public Form {
     int ticksA = 0, ticksB = 0, otherClicks = 0;
     std::function<void()> onGo, onTickA = [] {}, onTickB = [] {}, onUnloading = [] {};
 
+    // Two handlers' persistent locals of one name, each counting its calls.
+    int countInA() { return countIn(Static<Integer>("intCalls")); }
+    int countInB() { return countIn(Static<Integer>("intCalls")); }
+
   private:
     void Form_Unload(Integer&) { onUnloading(); }
+    static int countIn(Variable<Integer>& calls) {
+        calls = calls + 1;
+        return calls.value();
+    }
 };
 
 class DispatchTest : public ::testing::Test {
@@ -89,6 +97,13 @@ TEST_F(DispatchTest, TimersTickOneIntervalAfterEnablingAndReenablingDoesNotResta
     for (int step = 0; step < 143; ++step) h.advance(7);  // 1001 ms
     EXPECT_EQ(f.ticksB, 100);
     EXPECT_EQ(f.ticksA, 12);
+}
+
+TEST_F(DispatchTest, EachHandlerHasItsOwnStaticsThoughTheyShareAName) {
+    EXPECT_EQ(f.countInA(), 1);
+    EXPECT_EQ(f.countInA(), 2);
+    EXPECT_EQ(f.countInB(), 1);
+    EXPECT_EQ(f.countInA(), 3);
 }
 
 TEST_F(DispatchTest, TimerThatFellBehindTicksOnceNotInABurst) {
@@ -260,6 +275,51 @@ TEST_F(DispatchTest, CloseWhileAHandlerRunsWaitsForItAndUnloadingTheStartUpFormE
     EXPECT_FALSE(h.runtime().hasForm<frmClock>());
     EXPECT_TRUE(h.runtime().hasForm<frmNote>());
     EXPECT_TRUE(h.runtime().hasEnded());
+}
+
+// The paced clock over a virtual one: held, it stands and wakes nobody; let go or slowed, it
+// moves on from where it stood, and a wake falls due at the paced time it was asked for.
+TEST(PacedClock, HeldItStandsAndResumesWhereItStoodWithoutAJump) {
+    VirtualClock base;
+    PacedClock paced(base);
+    int woken = 0;
+    base.advance(100);
+    paced.wakeAt(150, [&] { ++woken; });
+    paced.setHeld(true);
+    base.advance(1000);
+    EXPECT_EQ(paced.now(), 100);
+    EXPECT_EQ(woken, 0);
+    paced.moveTo(120);  // a step, to the tick due
+    paced.moveTo(110);  // never back
+    EXPECT_EQ(paced.now(), 120);
+    EXPECT_EQ(woken, 0);
+    paced.setHeld(false);
+    EXPECT_EQ(paced.now(), 120);
+    base.advance(29);
+    EXPECT_EQ(woken, 0);
+    base.advance(1);
+    EXPECT_EQ(woken, 1);
+    EXPECT_EQ(paced.now(), 150);
+}
+
+TEST(PacedClock, SlowedItRunsAtAFractionOfThePaceAndAChangeOfPaceKeepsItsTime) {
+    VirtualClock base;
+    PacedClock paced(base);
+    int woken = 0;
+    paced.wakeAt(100, [&] { ++woken; });
+    paced.setSlowdown(4);
+    base.advance(200);
+    EXPECT_EQ(paced.now(), 50);
+    paced.setSlowdown(2);
+    EXPECT_EQ(paced.now(), 50);
+    base.advance(99);
+    EXPECT_EQ(woken, 0);
+    base.advance(1);
+    EXPECT_EQ(woken, 1);
+    EXPECT_EQ(paced.now(), 100);
+    paced.setSlowdown(1);
+    base.advance(10);
+    EXPECT_EQ(paced.now(), 110);
 }
 
 }  // namespace

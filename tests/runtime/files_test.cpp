@@ -17,7 +17,7 @@
 #include <cstring>
 #include <functional>
 
-#include "platform/forms.h"
+#include "platform/forms/forms.h"
 #include "support/harness.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The start-up check of the address space refuses the limits seen in practice first; this is
 // what still holds past it.
 
-#include "platform/thread_start_failure.h"
+#include "platform/startup/thread_start_failure.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

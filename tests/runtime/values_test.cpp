@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/forms.h"
+#include "platform/forms/forms.h"
 #include "support/harness.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/control.h"
-#include "platform/form.h"
+#include "platform/controls/control.h"
+#include "platform/forms/form.h"
 
 namespace testing_support {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/runtime.h"
+#include "platform/runtime/runtime.h"
+#include "platform/time/clock.h"
 
 class QWidget;
 

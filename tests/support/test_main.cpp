@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "platform/program.h"
+#include "platform/startup/program.h"
 
 // Every test binary runs its tests inside one offscreen QApplication set up as the program's.
 int main(int argc, char** argv) {

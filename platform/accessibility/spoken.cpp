@@ -1,0 +1,57 @@
+#include "platform/accessibility/spoken.h"
+
+#include <QAbstractScrollArea>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+
+namespace forms {
+
+namespace {
+
+QString iconName(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Question:
+            return QStringLiteral("Question");
+        case QMessageBox::Information:
+            return QStringLiteral("Information");
+        case QMessageBox::Warning:
+            return QStringLiteral("Warning");
+        case QMessageBox::Critical:
+            return QStringLiteral("Error");
+        case QMessageBox::NoIcon:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString spokenText(const QString& text) {
+    return text.simplified();
+}
+
+void describeScrollArea(QAbstractScrollArea& area) {
+    area.viewport()->setAccessibleName(QStringLiteral("Content"));
+    const auto nameBar = [](QScrollBar* bar, const QString& name) {
+        bar->setAccessibleName(name);
+        if (QWidget* holder = bar->parentWidget(); holder && holder != bar->window())
+            holder->setAccessibleName(name);
+    };
+    nameBar(area.verticalScrollBar(), QStringLiteral("Vertical scroll bar"));
+    nameBar(area.horizontalScrollBar(), QStringLiteral("Horizontal scroll bar"));
+}
+
+void describeBox(QMessageBox& box) {
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            label->setAccessibleName(iconName(box.icon()));
+        else if (label->text() == box.text())
+            label->setAccessibleName(spokenText(box.text()));
+    }
+    for (QDialogButtonBox* buttons : box.findChildren<QDialogButtonBox*>())
+        buttons->setAccessibleName(QStringLiteral("Buttons"));
+}
+
+}  // namespace forms

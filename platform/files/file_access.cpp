@@ -1,0 +1,119 @@
+#include "platform/files/file_access.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/files/descriptor.h"
+#include "platform/files/paths.h"
+#include "platform/values/errors.h"
+
+namespace forms {
+
+namespace {
+
+QString reasonOf(int error) {
+    QString reason = QString::fromLocal8Bit(std::strerror(error));
+    if (!reason.isEmpty()) reason[0] = reason[0].toLower();
+    return reason;
+}
+
+[[noreturn]] void raiseFileError(const QString& path, int error) {
+    if (error == ENOENT) raiseError(kFileNotFound, path);  // the description says it all
+    raiseError(kPathFileAccess, path, reasonOf(error));
+}
+
+QString kindOf(mode_t mode) {
+    switch (mode & S_IFMT) {
+        case S_IFDIR:
+            return QStringLiteral("a directory");
+        case S_IFIFO:
+            return QStringLiteral("a FIFO");
+        case S_IFCHR:
+            return QStringLiteral("a character device");
+        case S_IFBLK:
+            return QStringLiteral("a block device");
+        case S_IFSOCK:
+            return QStringLiteral("a socket");
+        default:
+            return QStringLiteral("a special file");
+    }
+}
+
+// The status of an open file, which must be a regular one.
+struct stat regularStatus(const Descriptor& fd, const QString& path) {
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) raiseFileError(path, errno);
+    if (!S_ISREG(status.st_mode))
+        raiseError(kPathFileAccess, path,
+                   QStringLiteral("not a regular file (%1)").arg(kindOf(status.st_mode)));
+    return status;
+}
+
+// Finds the file without opening it (O_PATH opens no device and waits for no FIFO's writer),
+// and makes sure it is a regular file.
+struct stat locateRegular(const QByteArray& native, const QString& path) {
+    const Descriptor found = openPath(native, O_PATH);
+    if (!found.isOpen()) raiseFileError(path, errno);
+    return regularStatus(found, path);
+}
+
+// Reads up to `wanted` bytes; the buffer grows as the bytes come, not from the stated size.
+QByteArray readUpTo(const Descriptor& fd, qint64 wanted, qint64 statedSize, const QString& path) {
+    QByteArray bytes;
+    bytes.resize(std::min<qint64>(wanted, std::max<qint64>(statedSize + 1, 64 * 1024)));
+    qint64 got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got == wanted) break;
+            bytes.resize(std::min<qint64>(wanted, got * 2));
+        }
+        const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) raiseFileError(path, errno);
+        if (n == 0) break;
+        got += n;
+    }
+    bytes.resize(got);
+    bytes.squeeze();
+    return bytes;
+}
+
+}  // namespace
+
+FileContent readRegularFile(const QString& nativePath, qint64 limit) {
+    const QByteArray native = fileSystemName(nativePath);
+    const qint64 stated = locateRegular(native, nativePath).st_size;
+    if (stated > limit) return {{}, true, stated};
+    // O_NONBLOCK: should the name have been swapped for a FIFO meanwhile, neither the open
+    // nor a read waits; the second check then refuses it.
+    const Descriptor fd = openPath(native, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (!fd.isOpen()) raiseFileError(nativePath, errno);
+    regularStatus(fd, nativePath);
+    FileContent content{readUpTo(fd, limit + 1, stated, nativePath), false, stated};
+    if (content.bytes.size() > limit) content = {{}, true, stated};
+    return content;
+}
+
+qint64 regularFileSize(const QString& nativePath) {
+    return locateRegular(fileSystemName(nativePath), nativePath).st_size;
+}
+
+QString sizeText(qint64 bytes) {
+    constexpr qint64 kKiB = 1024, kMiB = kKiB * 1024, kGiB = kMiB * 1024;
+    const auto in = [bytes](qint64 unit, const char* name) {
+        const double value = double(bytes) / double(unit);
+        const bool whole = bytes % unit == 0;
+        return QStringLiteral("%1 %2").arg(value, 0, 'f', whole ? 0 : 1).arg(QLatin1String(name));
+    };
+    if (bytes >= kGiB) return in(kGiB, "GiB");
+    if (bytes >= kMiB) return in(kMiB, "MiB");
+    if (bytes >= kKiB) return in(kKiB, "KiB");
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+}  // namespace forms

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <utility>
+
+#include "platform/properties/watch.h"
+
+namespace forms {
+
+// A variable of a form's code that a watcher can follow by name: module state, declared a line
+// each as `Variable<Integer> intStep{"intStep"};`, and a handler's persistent locals (Static).
+// It reads and writes like the value it holds; a write that changes the value is told to the
+// watcher, if one is set.
+template <typename T>
+class Variable {
+  public:
+    explicit Variable(const char* name, T initial = T{})
+        : name_(name), value_(std::move(initial)) {}
+    Variable(const Variable&) = default;
+
+    Variable& operator=(const T& value) {
+        if (value == value_) return *this;
+        if (Watcher* w = watcher()) w->changed({QString(), name_}, value_, value);
+        value_ = value;
+        return *this;
+    }
+    // Takes the other variable's value, not its name.
+    Variable& operator=(const Variable& other) { return *this = other.value_; }
+
+    operator const T&() const { return value_; }  // NOLINT(google-explicit-constructor)
+    const T& get() const { return value_; }
+    auto value() const { return value_.value(); }
+
+  private:
+    const char* name_;
+    T value_;
+};
+
+}  // namespace forms

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <variant>
+
+#include "platform/values/integer.h"
+
+namespace forms {
+
+struct PictureData;
+struct RuntimeError;
+
+// One run of a handler, as a watcher is told of it.
+struct HandlerRun {
+    const QString& form;     // "frmAnimate"
+    const QString& handler;  // "cmdScroll_Click"
+    int index;               // the Index a control array member passed, or -1
+    qint64 time;             // on the runtime's clock, in milliseconds
+};
+
+// What changed: a property of a control or form ("lblScrollText(1)" and "Caption"), or a
+// variable ("intStep", no owner). Kept as it comes; made into text only when it is shown.
+struct Watched {
+    QString owner;
+    const char* member;
+
+    QString text() const;
+    bool operator==(const Watched& other) const;
+};
+size_t qHash(const Watched& watched, size_t seed = 0);
+
+// A value as a watcher keeps it, of the property's or variable's own type.
+using WatchedValue =
+    std::variant<bool, float, Integer, QString, std::uint32_t, std::shared_ptr<const PictureData>>;
+
+// Whoever watches the program run, such as a window that shows how it works: told of each
+// handler as it starts and ends, of the untrapped error the runtime reported for it, and of every
+// change of a property or variable, in the order they happen. No watcher is set while nothing
+// watches, and then each change costs one pointer test.
+class Watcher {
+  public:
+    virtual ~Watcher() = default;
+    virtual void handlerStarted(const HandlerRun& run) = 0;
+    virtual void handlerFailed(const RuntimeError& error) = 0;
+    virtual void handlerEnded() = 0;
+    virtual void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) = 0;
+};
+
+namespace detail {
+inline Watcher* g_watcher = nullptr;
+}  // namespace detail
+
+inline Watcher* watcher() {
+    return detail::g_watcher;
+}
+inline void setWatcher(Watcher* watcher) {
+    detail::g_watcher = watcher;
+}
+
+// A value as a watcher shows it: True, 3020, -10, "text", &HFF0000&, the picture's name.
+QString valueText(const WatchedValue& value);
+
+}  // namespace forms
