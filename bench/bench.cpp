@@ -130,7 +130,8 @@ int main(int argc, char** argv) {
     application.installEventFilter(&meter);
     TickLog ticks;
     ticks.clock.start();
-    runtime.setHandlerObserver([&ticks](const QString& handler) { ticks.record(handler); });
+    const forms::HandlerStarts tickWatch(
+        [&ticks](const QString& handler) { ticks.record(handler); });
 
     auto& form = static_cast<frmAnimate&>(forms::startProject(runtime, kinemora::project()));
     if (!QTest::qWaitForWindowExposed(form.window())) return 1;

@@ -17,6 +17,7 @@
 #include "effects/program_fixture.h"
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
+#include "platform/how_it_works/placement.h"
 #include "platform/properties/watch.h"
 
 namespace {
@@ -206,6 +207,18 @@ TEST(CodeIndex, FindsFilesUnderTheirHeadingsAndHandlersUpToTheirBraces) {
         EXPECT_FALSE(index.find(QStringLiteral("frmAnimate"), QStringLiteral("Timer9_Timer")));
         EXPECT_FALSE(index.find(QStringLiteral("frmMissing"), QStringLiteral("Form_Load")));
     }
+}
+
+// Beside the program's window: right where there is room, else left, else below and lower,
+// else over it, always on the screen.
+TEST(Placement, RightElseLeftElseBelowElseOverTheWindow) {
+    const QSize wanted(640, 600);
+    EXPECT_EQ(placeBeside({0, 0, 760, 400}, wanted, {0, 0, 1920, 1080}), QRect(768, 0, 640, 600));
+    EXPECT_EQ(placeBeside({1200, 100, 760, 400}, wanted, {0, 0, 1960, 1080}),
+              QRect(552, 100, 640, 600));
+    EXPECT_EQ(placeBeside({0, 0, 760, 363}, wanted, {0, 0, 1024, 768}), QRect(0, 371, 760, 397));
+    const QRect over = placeBeside({0, 0, 760, 500}, wanted, {0, 0, 800, 600});
+    EXPECT_EQ(over, QRect(160, 0, 640, 600));
 }
 
 TEST(EventLog, KeepsTheNewestRowsOnly) {

@@ -80,11 +80,13 @@ void CodePane::showFile(int file) {
 }
 
 void CodePane::markLines(int first, int last) {
+    QColor markColour = palette().color(QPalette::Highlight);
+    markColour.setAlpha(70);  // over the code's own background, light or dark
     QList<QTextEdit::ExtraSelection> marks;
     for (int line = first; line <= last; ++line) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(text_->document()->findBlockByNumber(line));
-        mark.format.setBackground(QColor(0xFF, 0xF0, 0x9E));
+        mark.format.setBackground(markColour);
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks << mark;
     }

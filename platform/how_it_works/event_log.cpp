@@ -4,6 +4,8 @@
 #include <QColor>
 #include <algorithm>
 
+#include "platform/how_it_works/part_filter.h"
+
 namespace forms {
 
 namespace {
@@ -135,7 +137,7 @@ int EventLog::columnCount(const QModelIndex& parent) const {
 QVariant EventLog::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Row& r = row(index.row());
-    if (role == kPartRole) return r.part;
+    if (role == PartFilter::kPartsRole) return QVariant::fromValue(QList<int>{r.part});
     if (role == Qt::ForegroundRole && !r.error.isEmpty()) return QBrush(QColor(0xB0, 0, 0));
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     switch (index.column()) {

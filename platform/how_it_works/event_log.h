@@ -19,8 +19,6 @@ class EventLog final : public QAbstractTableModel {
   public:
     static constexpr int kMostRows = 10000;
     enum Column { TimeColumn, EventColumn, HandlerColumn, ChangesColumn, ColumnCount };
-    // The row's part of the program (an effect), as a number, for a filter; -1 for none known.
-    static constexpr int kPartRole = Qt::UserRole;
 
     struct Change {
         Watched what;

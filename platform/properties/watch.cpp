@@ -20,6 +20,20 @@ size_t qHash(const Watched& watched, size_t seed) {
     return qHashMulti(seed, watched.owner, QLatin1String(watched.member));
 }
 
+HandlerStarts::HandlerStarts(std::function<void(const QString&)> told)
+    : told_(std::move(told)), before_(watcher()) {
+    setWatcher(this);
+}
+
+HandlerStarts::~HandlerStarts() {
+    if (watcher() == this) setWatcher(before_);
+}
+
+void HandlerStarts::handlerStarted(const HandlerRun& run) {
+    told_(run.form + QLatin1Char('.') + run.handler);
+    if (before_) before_->handlerStarted(run);
+}
+
 namespace {
 
 QString textOf(bool value) {

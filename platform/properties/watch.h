@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <variant>
 
@@ -58,6 +59,26 @@ inline Watcher* watcher() {
 inline void setWatcher(Watcher* watcher) {
     detail::g_watcher = watcher;
 }
+
+// A watcher told only of each handler's start, by its full name ("frmMain.cmdGo_Click"), for
+// measuring and checking the program from outside. It watches for as long as it lives; whoever
+// watches after it (How It Works) tells it in turn.
+class HandlerStarts final : public Watcher {
+  public:
+    explicit HandlerStarts(std::function<void(const QString&)> told);
+    ~HandlerStarts() override;
+    HandlerStarts(const HandlerStarts&) = delete;
+    HandlerStarts& operator=(const HandlerStarts&) = delete;
+
+  private:
+    void handlerStarted(const HandlerRun& run) override;
+    void handlerFailed(const RuntimeError&) override {}
+    void handlerEnded() override {}
+    void changed(const Watched&, const WatchedValue&, const WatchedValue&) override {}
+
+    std::function<void(const QString&)> told_;
+    Watcher* before_;
+};
 
 // A value as a watcher shows it: True, 3020, -10, "text", &HFF0000&, the picture's name.
 QString valueText(const WatchedValue& value);

@@ -54,10 +54,10 @@ void Runtime::raise(const LoadedForm& form, const Event& event, EventArgs& args)
     }
     // The full name is made only for whoever needs it: a timer tick or a mouse move pays none.
     const auto handler = [&] { return form.handlerName(event.handler()); };
-    if (observer_) observer_(handler());
     Watcher* const watching = watcher();
     if (watching)
         watching->handlerStarted({form.Name(), event.handler(), args.Index.value(), pace_.now()});
+    bool ending = false;
     ++depth_;
     try {
         event.call(args);
@@ -66,13 +66,11 @@ void Runtime::raise(const LoadedForm& form, const Event& event, EventArgs& args)
     } catch (const std::bad_alloc&) {
         reportError(handler(), {kOutOfMemory, errorDescription(kOutOfMemory), {}, {}});
     } catch (const EndRequest&) {
-        --depth_;
-        if (watching) watching->handlerEnded();
-        end();
-        return;
+        ending = true;
     }
     --depth_;
     if (watching) watching->handlerEnded();
+    if (ending) return end();
     closePending();
     if (std::exchange(deleteAfterHandler_, false)) deleteUnloadedLater();
     timers_.fireDue();  // a timer that fell due meanwhile ticks now, once

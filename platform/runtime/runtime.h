@@ -48,10 +48,6 @@ class Runtime {
     // the handler and is reported (running out of memory as error 7); End() ends the program.
     // Closes that came while it ran are handled, and due timers fire, once it has returned.
     void raise(const LoadedForm& form, const Event& event, EventArgs& args);
-    // Told of every handler the runtime runs, before it runs (for measuring, not for behaviour).
-    void setHandlerObserver(std::function<void(const QString&)> observer) {
-        observer_ = std::move(observer);
-    }
 
     void reportError(const QString& handler, const RuntimeError& error);
     void end();
@@ -135,7 +131,6 @@ class Runtime {
     QObject unloading_;
     std::set<std::pair<QString, int>> reported_;
     BoxHook boxHook_;
-    std::function<void(const QString&)> observer_;
     QString appPath_;
     QString programName_;
     int depth_ = 0;

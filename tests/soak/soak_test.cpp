@@ -187,7 +187,8 @@ TEST_F(SoakTest, AnHourOfEveryTimerEffectUnderRandomPointerInputKeepsTheWindowCo
     const auto realStart = std::chrono::steady_clock::now();
     start();
     harness.answerBoxesWith(7);  // No to every exit question
-    harness.runtime().setHandlerObserver([this](const QString& h) { beforeHandler(h); });
+    auto handlerWatch =
+        std::make_unique<forms::HandlerStarts>([this](const QString& h) { beforeHandler(h); });
     // A popup of Qt's own (a context menu) would wait for a user: close it and report it.
     QTimer popupWatch;
     popupWatch.callOnTimeout([this] {
@@ -206,7 +207,7 @@ TEST_F(SoakTest, AnHourOfEveryTimerEffectUnderRandomPointerInputKeepsTheWindowCo
         randomEvent();
         harness.advance(uniform(0, 500));
     }
-    harness.runtime().setHandlerObserver(nullptr);
+    handlerWatch.reset();
 
     EXPECT_EQ(firstFault, "");
     const std::chrono::duration<double> real = std::chrono::steady_clock::now() - realStart;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/how_it_works/event_log.h"
+#include "platform/how_it_works/part_filter.h"
+#include "platform/how_it_works/rows_view.h"
+
+namespace forms {
+
+// The Events pane: the rows of the log for the effect chosen, kept scrolled to the newest
+// while the view is at its end.
+class EventsView final : public RowsView {
+  public:
+    EventsView(EventLog& log, QWidget* parent);
+
+    void showPart(int part) { filter_->showPart(part); }
+    // Told of the row the user moves to, with the log's row.
+    void onRowChosen(std::function<void(const EventLog::Row&)> chosen);
+    // The log's row at the current place, or null.
+    const EventLog::Row* currentRow() const;
+
+  private:
+    EventLog& log_;
+    PartFilter* filter_;
+};
+
+}  // namespace forms

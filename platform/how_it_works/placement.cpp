@@ -1,0 +1,36 @@
+#include "platform/how_it_works/placement.h"
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+constexpr int kGap = 8;       // between the program's window and this one
+constexpr int kLowest = 280;  // the least height worth placing below it
+}  // namespace
+
+// Edges are counted past the last pixel (x + width), so that a gap is the gap it says.
+QRect placeBeside(const QRect& main, QSize wanted, const QRect& screen) {
+    const int mainRight = main.x() + main.width(), mainBottom = main.y() + main.height();
+    const int screenRight = screen.x() + screen.width();
+    const int screenBottom = screen.y() + screen.height();
+    QSize size(std::min(wanted.width(), screen.width()),
+               std::min(std::max(wanted.height(), main.height()), screen.height()));
+    QPoint at(mainRight + kGap, main.y());
+    const int roomBelow = screenBottom - mainBottom - kGap;
+    const bool fitsRight = at.x() + size.width() <= screenRight;
+    if (!fitsRight && main.x() - kGap - size.width() >= screen.x()) {
+        at.setX(main.x() - kGap - size.width());
+    } else if (!fitsRight && roomBelow >= kLowest) {
+        at = QPoint(main.x(), mainBottom + kGap);
+        size = QSize(std::min(std::max(size.width(), main.width()), screen.width()),
+                     std::min(size.height(), roomBelow));
+    } else if (!fitsRight) {
+        at.setX(screenRight - size.width());
+    }
+    at.setX(std::clamp(at.x(), screen.x(), std::max(screen.x(), screenRight - size.width())));
+    at.setY(std::clamp(at.y(), screen.y(), std::max(screen.y(), screenBottom - size.height())));
+    return {at, size};
+}
+
+}  // namespace forms

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "platform/how_it_works/code_index.h"
+#include "platform/how_it_works/event_log.h"
+#include "platform/how_it_works/watch_list.h"
+#include "platform/properties/watch.h"
+
+namespace forms {
+
+// Turns what the runtime tells a watcher into the rows of the Events log and the Watch, each
+// with the part of the program (the effect) its handler belongs to. It records only between
+// start() and stop(); whoever watched before it is still told of everything, after it.
+class Recorder final : private Watcher {
+  public:
+    // `code` may be null: then no handler has a part.
+    Recorder(const CodeIndex* code, std::function<void()> handlerEnded);
+    ~Recorder() override;
+
+    void start();
+    void stop();
+
+    EventLog& log() { return log_; }
+    WatchList& watch() { return watch_; }
+    // The handler that ran last, or empty.
+    const QString& lastForm() const { return lastForm_; }
+    const QString& lastHandler() const { return lastHandler_; }
+    // The time a change is marked at in the Watch, from whoever shows it.
+    void setNow(std::function<qint64()> now) { now_ = std::move(now); }
+
+  private:
+    void handlerStarted(const HandlerRun& run) override;
+    void handlerFailed(const RuntimeError& error) override;
+    void handlerEnded() override;
+    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) override;
+    int partOf(const QString& form, const QString& handler) const;
+
+    const CodeIndex* code_;
+    std::function<void()> ended_;
+    std::function<qint64()> now_ = [] { return qint64(0); };
+    EventLog log_;
+    WatchList watch_;
+    Watcher* before_ = nullptr;  // the watcher there was when recording started
+    bool recording_ = false;
+    int runningPart_ = -1;
+    QString lastForm_, lastHandler_;
+};
+
+}  // namespace forms

@@ -1,0 +1,11 @@
+#include "platform/how_it_works/watch_view.h"
+
+namespace forms {
+
+WatchView::WatchView(WatchList& watch, QWidget* parent)
+    : RowsView(nullptr, QStringLiteral("Watch"), parent), filter_(new PartFilter(&watch, this)) {
+    setModel(filter_);  // an entry joins a part as that part's handlers change it
+    setColumnWidth(WatchList::NameColumn, 170);
+}
+
+}  // namespace forms

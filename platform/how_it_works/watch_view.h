@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/how_it_works/part_filter.h"
+#include "platform/how_it_works/rows_view.h"
+#include "platform/how_it_works/watch_list.h"
+
+namespace forms {
+
+// The Watch pane: the properties and variables the chosen effect's handlers changed, with their
+// values now.
+class WatchView final : public RowsView {
+  public:
+    WatchView(WatchList& watch, QWidget* parent);
+
+    void showPart(int part) { filter_->showPart(part); }
+
+  private:
+    PartFilter* filter_;
+};
+
+}  // namespace forms
