@@ -6,8 +6,8 @@ class QWidget;
 
 namespace forms {
 
-// A form as the runtime keeps it: a window it can show, hide and unload, with the name its
-// handlers are reported under. The forms derive from it; the runtime knows them by no other.
+// A form as the runtime keeps it: a window it loads, hides, closes and unloads, with the name
+// its handlers are reported under. The forms derive from it; the runtime knows them by no other.
 class LoadedForm {
   public:
     virtual ~LoadedForm() = default;
