@@ -7,10 +7,13 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTreeView>
+#include <map>
 #include <tuple>
 #include <utility>
 
@@ -49,14 +52,19 @@ class HowItWorksTest : public StartedProgram {
             if (b->text() == QLatin1String(text)) return b;
         return nullptr;
     }
-    // The Events table as lines: "event | handler | changes".
+    // Each change names its line: " (line 30)". The tests of the rows leave it out.
+    static const QRegularExpression& lineNote() {
+        static const QRegularExpression note(QStringLiteral(R"( \(line \d+\))"));
+        return note;
+    }
+    // The Events table as lines: "event | handler | changes", without the lines.
     std::string eventText() const { return events().join(QLatin1Char('\n')).toStdString(); }
     QStringList events() const {
         const QAbstractItemModel* m = part<QTreeView>("Events")->model();
         QStringList rows;
         for (int r = 0; r < m->rowCount(); ++r)
             rows << QStringList{m->index(r, 1).data().toString(), m->index(r, 2).data().toString(),
-                                m->index(r, 3).data().toString()}
+                                m->index(r, 3).data().toString().remove(lineNote())}
                         .join(QStringLiteral(" | "));
         return rows;
     }
@@ -150,6 +158,93 @@ TEST_F(HowItWorksTest, WithoutTheCodeFileTheCodePaneNamesItsPathAndErrorsShowInT
     ASSERT_EQ(events().size(), 2);
     EXPECT_TRUE(events()[1].endsWith(QLatin1String("Run-time error 53: File not found")))
         << eventText();
+}
+
+// The line of a statement in the program's code as code.txt holds it, found by its text.
+int lineInCodeFile(const QString& codeTxt, const QString& path, const QString& statement) {
+    QFile file(codeTxt);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const qsizetype heading = lines.indexOf(QStringLiteral("==== %1 ====").arg(path));
+    for (qsizetype i = heading + 2; heading >= 0 && i < lines.size(); ++i) {
+        if (lines[i].startsWith(QLatin1String("==== "))) break;
+        if (lines[i].contains(statement)) return static_cast<int>(i - heading - 1);
+    }
+    return -1;
+}
+
+// The line each change of the last row with this handler names: "intStep" -> 30.
+std::map<QString, int> linesOfChanges(const QStringList& rows, const QString& handler) {
+    static const QRegularExpression change(QStringLiteral(R"(([^ ;|]+): [^;]* \(line (\d+)\))"));
+    std::map<QString, int> lines;
+    for (const QString& row : rows) {
+        if (!row.contains(handler)) continue;
+        lines.clear();
+        for (const auto& m : change.globalMatch(row)) lines[m.captured(1)] = m.captured(2).toInt();
+    }
+    return lines;
+}
+
+// Each change names the statement that made it; what the user does on a control is named as
+// theirs, before the handler it causes.
+TEST_F(HowItWorksTest, EachChangeNamesTheLineOfItsStatementOrWhoMadeIt) {
+    frmAnimate& f = start();
+    open();
+    const QString code = dir.file(QStringLiteral("code.txt"));
+    const QString ball = QStringLiteral("forms/animate/bouncing_ball.cpp");
+    const QString scroll = QStringLiteral("forms/animate/scrolling_text.cpp");
+    auto line = [&](const QString& path, const char* statement) {
+        return lineInCodeFile(code, path, QString::fromUtf8(statement));
+    };
+    auto rowsWithLines = [&] {
+        QStringList rows;
+        const QAbstractItemModel* m = part<QTreeView>("Events")->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            rows << m->index(r, 2).data().toString() + QLatin1String(" | ") +
+                        m->index(r, 3).data().toString();
+        return rows;
+    };
+
+    const QWidget* bar = f.hsbSpeed.widget();
+    harness.click(
+        f, testing_support::Harness::pointIn(f.hsbSpeed, {bar->width() - 4, bar->height() / 2}));
+    const QStringList afterArrow = rowsWithLines();
+    ASSERT_GE(afterArrow.size(), 2);
+    EXPECT_TRUE(afterArrow[afterArrow.size() - 2].endsWith(
+        QStringLiteral("hsbSpeed.Value: 1 \u2192 2 (by the user)")))
+        << afterArrow.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(afterArrow.last().startsWith(QLatin1String("frmAnimate.hsbSpeed_Change")));
+
+    click(f.cmdScroll(1));
+    EXPECT_EQ(linesOfChanges(rowsWithLines(), QStringLiteral("cmdScroll_Click")),
+              (std::map<QString, int>{
+                  {"intScrollMode", line(scroll, "intScrollMode = Index;")},
+                  {"cmdScroll(0).Enabled", line(scroll, "cmdScroll(0).Enabled = false;")},
+                  {"cmdScroll(1).Enabled", line(scroll, "cmdScroll(1).Enabled = false;")},
+                  {"cmdScroll(2).Enabled", line(scroll, "cmdScroll(2).Enabled = false;")},
+                  {"Timer3.Enabled", line(scroll, "Timer3.Enabled = true;")}}));
+
+    click(f.cmdDirection(0));
+    EXPECT_EQ(linesOfChanges(rowsWithLines(), QStringLiteral("cmdDirection_Click")),
+              (std::map<QString, int>{{"hsbSpeed.Enabled", line(ball, "hsbSpeed.Enabled = false;")},
+                                      {"Timer4.Enabled", line(ball, "Timer4.Enabled = true;")}}));
+    // The ball runs left until it turns, then right until it turns again.
+    auto turnedBy = [&](const char* statement) {
+        for (int i = 0; i < 2000; ++i) {
+            ticks(1, 10);
+            const auto lines = linesOfChanges(rowsWithLines(), QStringLiteral("Timer4_Timer"));
+            if (lines.count(QStringLiteral("intStep"))) {
+                EXPECT_EQ(lines.at(QStringLiteral("imgBall.Left")),
+                          line(ball, "position = newPosition;"));
+                return lines.at(QStringLiteral("intStep")) == line(ball, statement);
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(turnedBy("intStep = Abs(intSpeed);"));
+    click(f.cmdStop);
+    click(f.cmdDirection(0));
+    EXPECT_TRUE(turnedBy("upperEnd) intStep = intSpeed;"));
 }
 
 // However fast the handlers run, the panes are told of what changed a few times a second: the

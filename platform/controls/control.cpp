@@ -136,8 +136,8 @@ void Control::enabledChanged() {
 
 void Control::resizeTo(Single width, Single height) {
     const bool changed = width != Width || height != Height;
-    Width.initialise(width);
-    Height.initialise(height);
+    Width.changedByOwner(width, Place::of(Place::By::Control));
+    Height.changedByOwner(height, Place::of(Place::By::Control));
     if (changed) placeChanged();
 }
 

@@ -107,7 +107,7 @@ void HScrollBar::valueChanged() {
 // Value changed by the user on the bar.
 void HScrollBar::moved(int value) {
     if (Value == value) return;
-    Value.initialise(value);
+    Value.changedByOwner(value, Place::of(Place::By::User));
     raise(&ControlEvents::Change);
 }
 

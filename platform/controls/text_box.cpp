@@ -47,7 +47,7 @@ void TextBox::setLocking() {
 }
 
 void TextBox::edited() {
-    Text.initialise(widget_->toPlainText());
+    Text.changedByOwner(widget_->toPlainText(), Place::of(Place::By::User));
     raise(&ControlEvents::Change);
 }
 

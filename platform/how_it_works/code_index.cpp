@@ -64,10 +64,12 @@ CodeIndex::CodeIndex(const QString& text) {
     if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
 }
 
+// A heading is followed by one blank line and then the file as it is, so that line n of the
+// file is lines[n - 1].
 void CodeIndex::addFile(const QString& path, QStringList lines) {
-    while (!lines.isEmpty() && lines.first().trimmed().isEmpty()) lines.removeFirst();
+    if (!lines.isEmpty() && lines.first().trimmed().isEmpty()) lines.removeFirst();
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
-    files_.push_back({titleOf(path), firstComment(lines), std::move(lines)});
+    files_.push_back({path, titleOf(path), firstComment(lines), std::move(lines)});
     indexDefinitions(static_cast<int>(files_.size()) - 1);
 }
 
@@ -96,6 +98,42 @@ std::optional<CodeIndex::Place> CodeIndex::find(const QString& form, const QStri
     const auto it = places_.constFind(form + QLatin1String("::") + method);
     if (it == places_.constEnd()) return std::nullopt;
     return *it;
+}
+
+int CodeIndex::fileOf(const char* compiledPath) const {
+    if (!compiledPath) return -1;
+    if (const auto known = compiledFiles_.constFind(compiledPath); known != compiledFiles_.cend())
+        return *known;
+    const QString compiled = QString::fromUtf8(compiledPath).replace(QLatin1Char('\\'), u'/');
+    int found = -1;
+    for (std::size_t i = 0; i < files_.size() && found < 0; ++i) {
+        const QString& path = files_[i].path;
+        if (compiled == path ||
+            (compiled.endsWith(path) && compiled[compiled.size() - path.size() - 1] == u'/'))
+            found = static_cast<int>(i);
+    }
+    compiledFiles_.insert(compiledPath, found);
+    return found;
+}
+
+int CodeIndex::statementStart(int file, int line) const {
+    if (file < 0) return line;
+    const QStringList& lines = files_[static_cast<std::size_t>(file)].lines;
+    auto goesOn = [](const QString& text) {
+        const QString code = text.trimmed();
+        return !code.isEmpty() && !code.startsWith(QLatin1String("//")) &&
+               !code.endsWith(QLatin1Char(';')) && !code.endsWith(QLatin1Char('{')) &&
+               !code.endsWith(QLatin1Char('}')) && !code.endsWith(QLatin1Char(':'));
+    };
+    while (line > 1 && line - 2 < lines.size() && goesOn(lines[line - 2])) --line;
+    return line;
+}
+
+int CodeIndex::lineIn(const Place& method, const QString& text) const {
+    const QStringList& lines = files_[static_cast<std::size_t>(method.file)].lines;
+    for (int line = method.firstLine; line <= method.lastLine && line < lines.size(); ++line)
+        if (lines[line].contains(text)) return line;
+    return -1;
 }
 
 }  // namespace forms

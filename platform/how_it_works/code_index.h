@@ -15,12 +15,14 @@ namespace forms {
 class CodeIndex {
   public:
     struct File {
+        QString path;         // "forms/animate/bouncing_ball.cpp"
         QString title;        // "Bouncing ball"
         QString headComment;  // the file's first comment, as one paragraph
         QStringList lines;    // the file's text, a line each
         bool definesHandlers = false;
     };
-    // Where a method is defined: its file and its lines there (with the comment right above it).
+    // Where a method is defined: its file and its lines there (with the comment right above it),
+    // counted from 0: line n of the file is lines[n - 1].
     struct Place {
         int file;
         int firstLine;
@@ -31,13 +33,21 @@ class CodeIndex {
 
     const std::vector<File>& files() const { return files_; }
     std::optional<Place> find(const QString& form, const QString& method) const;
+    // The file a compiler named by this path ("/src/forms/animate/bouncing_ball.cpp"), or -1.
+    int fileOf(const char* compiledPath) const;
+    // The first line, counted from 1, of the statement that goes on at `line` of `file`: a
+    // compiler may name the line where the value written starts.
+    int statementStart(int file, int line) const;
+    // The first line of a method that holds `text`, counted from 0 in its file, or -1.
+    int lineIn(const Place& method, const QString& text) const;
 
   private:
     void addFile(const QString& path, QStringList lines);
     void indexDefinitions(int file);
 
     std::vector<File> files_;
-    QHash<QString, Place> places_;  // by "form::method"
+    QHash<QString, Place> places_;                   // by "form::method"
+    mutable QHash<const char*, int> compiledFiles_;  // fileOf's answers, by the compiler's path
 };
 
 // "bouncing_ball.cpp" to "Bouncing ball"; a name not written in snake case stays as it is.

@@ -53,16 +53,41 @@ EventLog::Row* EventLog::open() {
     return &rows_[static_cast<std::size_t>(open_ - dropped_)];
 }
 
-void EventLog::change(const Watched& what, const WatchedValue& from, const WatchedValue& to) {
+void EventLog::change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                      const Author& author, qint64 time) {
     Row* row = open();
-    if (!row) return;
+    if (!row) {
+        if (author.by == Place::By::Code) return;  // a handler's, begun before watching
+        row = &rowBy(author.by, time);
+    }
     for (Change& c : row->changes) {
         if (c.what != what) continue;
         c.from = from;
         c.to = to;
+        c.author = author;
         return;
     }
-    row->changes.push_back({what, from, to});
+    row->changes.push_back({what, from, to, author});
+}
+
+// The row of what the user, a control or the runtime changed outside any handler: the last
+// row if it is one by them, else a new one.
+EventLog::Row& EventLog::rowBy(Place::By by, qint64 time) {
+    const qint64 last = dropped_ + static_cast<qint64>(rows_.size()) - 1;
+    if (rows_.empty() || !rows_.back().handler.isEmpty() || rows_.back().by != by) {
+        repeating_.clear();
+        Row row;
+        row.time = time;
+        row.by = by;
+        append(std::move(row));
+    }
+    const qint64 number = dropped_ + static_cast<qint64>(rows_.size()) - 1;
+    if (number != last || changedFirst_ > changedLast_) {
+        changedFirst_ = changedLast_ = number;
+    } else {
+        changedLast_ = std::max(changedLast_, number);
+    }
+    return rows_.back();
 }
 
 void EventLog::fail(int number, const QString& description) {
@@ -106,11 +131,27 @@ void EventLog::dropOldest() {
     endRemoveRows();
 }
 
+QString Author::text() const {
+    switch (by) {
+        case Place::By::User:
+            return QStringLiteral("by the user");
+        case Place::By::Control:
+            return QStringLiteral("by the control");
+        case Place::By::Runtime:
+            return QStringLiteral("by the runtime");
+        case Place::By::Code:
+            break;
+    }
+    return line > 0 ? QStringLiteral("line %1").arg(line) : QString();
+}
+
 QString EventLog::eventOf(const Row& row) {
+    if (row.handler.isEmpty()) return Author{row.by}.text();
     return eventName(row.handler).toString();
 }
 
 QString EventLog::handlerOf(const Row& row) {
+    if (row.handler.isEmpty()) return {};
     QString text = row.form + QLatin1Char('.') + row.handler;
     if (row.index >= 0) text += QStringLiteral("(%1)").arg(row.index);
     if (row.count > 1) text += QStringLiteral(" \u00d7%1").arg(row.count);
@@ -119,9 +160,13 @@ QString EventLog::handlerOf(const Row& row) {
 
 QString EventLog::changesOf(const Row& row) {
     QStringList parts;
-    for (const Change& c : row.changes)
-        parts << QStringLiteral("%1: %2 \u2192 %3")
-                     .arg(c.what.text(), valueText(c.from), valueText(c.to));
+    for (const Change& c : row.changes) {
+        QString change = QStringLiteral("%1: %2 \u2192 %3")
+                             .arg(c.what.text(), valueText(c.from), valueText(c.to));
+        if (const QString author = c.author.text(); !author.isEmpty())
+            change += QStringLiteral(" (%1)").arg(author);
+        parts << change;
+    }
     if (!row.error.isEmpty()) parts << row.error;
     return parts.join(QStringLiteral("; "));
 }

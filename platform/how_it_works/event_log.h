@@ -5,6 +5,7 @@
 #include <deque>
 #include <vector>
 
+#include "platform/properties/place.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -15,6 +16,19 @@ namespace forms {
 // there (×100) and it shows the latest change of each property. The oldest rows go beyond
 // kMostRows. A new row shows at once; changes to rows already shown are collected and told to
 // the views by publish(), once a frame, however fast the handlers run.
+// Who made a change as the window shows it: a line of the program's code (its file in the code
+// index, and its line there counted from 1; 0 where it cannot be told), or the user, the
+// control itself or the runtime.
+struct Author {
+    Place::By by = Place::By::Code;
+    int file = -1;
+    int line = 0;
+
+    // "line 30", "by the user"; empty for a line not known.
+    QString text() const;
+    bool operator==(const Author& other) const = default;
+};
+
 class EventLog final : public QAbstractTableModel {
   public:
     static constexpr int kMostRows = 10000;
@@ -23,6 +37,7 @@ class EventLog final : public QAbstractTableModel {
     struct Change {
         Watched what;
         WatchedValue from, to;
+        Author author;
     };
     struct Row {
         qint64 time = 0;  // milliseconds on the runtime's clock
@@ -32,11 +47,14 @@ class EventLog final : public QAbstractTableModel {
         int count = 1;
         std::vector<Change> changes;
         QString error;
+        Place::By by = Place::By::Code;  // a row of changes made outside any handler: by whom
     };
 
     // A handler starts: a new row, or the next run of a repeating handler's row.
     void begin(const HandlerRun& run, int part);
-    void change(const Watched& what, const WatchedValue& from, const WatchedValue& to);
+    // A change: the running handler's, or, outside any handler, one of a row of its own.
+    void change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                const Author& author, qint64 time);
     void fail(int number, const QString& description);
     void end();
     // Tells the views of every row changed since the last time, in one signal; whether any was.
@@ -55,6 +73,7 @@ class EventLog final : public QAbstractTableModel {
 
   private:
     Row* open();
+    Row& rowBy(Place::By by, qint64 time);
     void append(Row row);
     void dropOldest();
 

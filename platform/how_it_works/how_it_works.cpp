@@ -58,6 +58,7 @@ HowItWorks::HowItWorks(Runtime& runtime)
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
     recorder_.setNow([this] { return now(); });
+    recorder_.setRuntimeTime([this] { return runtime_.clock().now(); });
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, [this] { showFrame(); });
     build();

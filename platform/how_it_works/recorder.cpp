@@ -24,14 +24,9 @@ void Recorder::stop() {
     setWatcher(before_);
 }
 
-int Recorder::partOf(const QString& form, const QString& handler) const {
-    if (!code_) return -1;
-    const auto place = code_->find(form, handler);
-    return place ? place->file : -1;
-}
-
 void Recorder::handlerStarted(const HandlerRun& run) {
-    runningPart_ = partOf(run.form, run.handler);
+    running_ = code_ ? code_->find(run.form, run.handler) : std::nullopt;
+    runningPart_ = running_ ? running_->file : -1;
     lastForm_ = run.form;
     lastHandler_ = run.handler;
     log_.begin(run, runningPart_);
@@ -43,14 +38,32 @@ void Recorder::handlerFailed(const RuntimeError& error) {
     if (before_) before_->handlerFailed(error);
 }
 
-void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) {
-    log_.change(what, from, to);
-    watch_.changed(what, to, runningPart_, now_());
-    if (before_) before_->changed(what, from, to);
+void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                       const Place& place) {
+    const Author author = authorOf(what, place);
+    log_.change(what, from, to, author, runtimeTime_());
+    watch_.changed(what, to, author, runningPart_, now_());
+    if (before_) before_->changed(what, from, to, place);
+}
+
+// The line the compiler named, in the program's code as it was read; for a copy (`a = b`),
+// the line of the running handler that says so.
+Author Recorder::authorOf(const Watched& what, const Place& place) const {
+    if (place.by != Place::By::Code || !code_) return {place.by};
+    if (place.file) {
+        const int file = code_->fileOf(place.file);
+        return {place.by, file, code_->statementStart(file, place.line)};
+    }
+    if (!place.copiedFrom || !running_) return {};
+    QString source = QLatin1String(place.copiedFrom);
+    if (place.copiedOwner) source.prepend(*place.copiedOwner + QLatin1Char('.'));
+    const int line = code_->lineIn(*running_, what.text() + QStringLiteral(" = ") + source);
+    return {place.by, line < 0 ? -1 : running_->file, line + 1};
 }
 
 void Recorder::handlerEnded() {
     log_.end();
+    running_.reset();
     if (before_) before_->handlerEnded();
     ended_();
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
@@ -27,19 +28,24 @@ class Recorder final : private Watcher {
     // The handler that ran last, or empty.
     const QString& lastForm() const { return lastForm_; }
     const QString& lastHandler() const { return lastHandler_; }
-    // The time a change is marked at in the Watch, from whoever shows it.
+    // The time a change is marked at in the Watch, from whoever shows it; the time on the
+    // runtime's clock, for a change made outside any handler.
     void setNow(std::function<qint64()> now) { now_ = std::move(now); }
+    void setRuntimeTime(std::function<qint64()> time) { runtimeTime_ = std::move(time); }
 
   private:
     void handlerStarted(const HandlerRun& run) override;
     void handlerFailed(const RuntimeError& error) override;
     void handlerEnded() override;
-    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) override;
-    int partOf(const QString& form, const QString& handler) const;
+    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                 const Place& place) override;
+    Author authorOf(const Watched& what, const Place& place) const;
 
     const CodeIndex* code_;
     std::function<void()> ended_;
     std::function<qint64()> now_ = [] { return qint64(0); };
+    std::function<qint64()> runtimeTime_ = [] { return qint64(0); };
+    std::optional<CodeIndex::Place> running_;  // the running handler's lines
     EventLog log_;
     WatchList watch_;
     Watcher* before_ = nullptr;  // the watcher there was when recording started

@@ -9,14 +9,16 @@
 
 namespace forms {
 
-void WatchList::changed(const Watched& what, const WatchedValue& value, int part, qint64 now) {
+void WatchList::changed(const Watched& what, const WatchedValue& value, const Author& author,
+                        int part, qint64 now) {
     auto it = byName_.constFind(what);
     if (it == byName_.constEnd()) {
         it = byName_.insert(what, entries_.size());
-        entries_.push_back({what, {}, {}, now});
+        entries_.push_back({what, {}, {}, {}, now});
     }
     Entry& entry = entries_[*it];
     entry.value = value;
+    entry.author = author;
     entry.changedAt = now;
     entry.fresh = true;
     if (!entry.parts.contains(part)) entry.parts.push_back(part);
@@ -74,7 +76,14 @@ QVariant WatchList::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::ToolTipRole:
-            return index.column() == NameColumn ? entry.what.text() : valueText(entry.value);
+            switch (index.column()) {
+                case NameColumn:
+                    return entry.what.text();
+                case ValueColumn:
+                    return valueText(entry.value);
+                default:
+                    return entry.author.text();
+            }
         case PartFilter::kPartsRole:
             return QVariant::fromValue(entry.parts);
         case Qt::BackgroundRole: {
@@ -96,7 +105,8 @@ QVariant WatchList::data(const QModelIndex& index, int role) const {
 
 QVariant WatchList::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return section == NameColumn ? QStringLiteral("Name") : QStringLiteral("Value");
+    static const char* const kTitles[] = {"Name", "Value", "Changed by"};
+    return QString::fromLatin1(kTitles[section]);
 }
 
 }  // namespace forms

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "platform/how_it_works/event_log.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -18,9 +19,10 @@ namespace forms {
 class WatchList final : public QAbstractTableModel {
   public:
     static constexpr qint64 kMarkMs = 700;
-    enum Column { NameColumn, ValueColumn, ColumnCount };
+    enum Column { NameColumn, ValueColumn, AuthorColumn, ColumnCount };
 
-    void changed(const Watched& what, const WatchedValue& value, int part, qint64 now);
+    void changed(const Watched& what, const WatchedValue& value, const Author& author, int part,
+                 qint64 now);
     // Brings the rows up to date; whether a mark is still showing (so another refresh is due).
     bool refresh(qint64 now);
 
@@ -33,6 +35,7 @@ class WatchList final : public QAbstractTableModel {
     struct Entry {
         Watched what;
         WatchedValue value;
+        Author author;     // who changed it last
         QList<int> parts;  // the parts whose handlers changed it
         qint64 changedAt;
         bool fresh = true;       // changed since the last refresh

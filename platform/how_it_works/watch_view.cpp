@@ -6,6 +6,7 @@ WatchView::WatchView(WatchList& watch, QWidget* parent)
     : RowsView(nullptr, QStringLiteral("Watch"), parent), filter_(new PartFilter(&watch, this)) {
     setModel(filter_);  // an entry joins a part as that part's handlers change it
     setColumnWidth(WatchList::NameColumn, 170);
+    setColumnWidth(WatchList::ValueColumn, 120);
 }
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <concepts>
 #include <utility>
 
+#include "platform/properties/place.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -29,25 +30,19 @@ class Property {
           value_(std::move(initial)) {}
     Property(const Property&) = delete;
 
-    Property& operator=(const T& value) {
-        if (settle_) (owner_->*settle_)();  // what is written then replaces a settled value
-        if (value == value_) return *this;
-        if (Watcher* w = watcher()) tell(*w, value);
-        value_ = value;
-        (owner_->*notify_)();
+    // Every write of the program's code: the value with the place of its statement.
+    Property& operator=(Placed<T> value) {
+        write(value.value, value.place, true);
         return *this;
     }
-    Property& operator=(const Property& other) { return *this = other.get(); }
-    // A value of another type that converts explicitly, as an Integer does to a Single.
-    template <typename U>
-    requires(!std::convertible_to<const U&, T> && std::constructible_from<T, const U&>) Property&
-    operator=(const U& value) {
-        return *this = T(value);
+    Property& operator=(const Property& other) {
+        write(other.get(), copyOf(other), true);
+        return *this;
     }
-    template <typename U, typename O>
-    Property& operator=(const Property<U, O>& other) {
-        return *this = static_cast<const U&>(other);
-    }
+    // A change the owner made itself, from what its widget already shows (a drag, typing, an
+    // auto-size): the watcher is told as of any write, with who made it, and the owner is not
+    // told back.
+    void changedByOwner(const T& value, Place by) { write(value, by, false); }
 
     operator const T&() const { return get(); }  // NOLINT(google-explicit-constructor)
     const T& get() const {
@@ -56,13 +51,20 @@ class Property {
     }
     const T* operator->() const { return &get(); }
 
-    // Sets the value without telling the owner; for the owner itself, while it builds the
-    // control or when the value follows from something it already shows.
+    // Sets the value without telling anybody; for the owner itself, only while it builds the
+    // control.
     void initialise(T value) { value_ = std::move(value); }
 
   private:
-    void tell(Watcher& w, const T& value) const {
-        w.changed({owner_->watchName(), name_}, value_, value);
+    void write(const T& value, const Place& place, bool tellOwner) {
+        if (settle_) (owner_->*settle_)();  // what is written then replaces a settled value
+        if (value == value_) return;
+        if (Watcher* w = watcher()) w->changed({owner_->watchName(), name_}, value_, value, place);
+        value_ = value;
+        if (tellOwner) (owner_->*notify_)();
+    }
+    static Place copyOf(const Property& other) {
+        return {nullptr, 0, Place::By::Code, other.name_, &other.owner_->watchName()};
     }
 
     Owner* owner_;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/properties/place.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -17,20 +18,24 @@ class Variable {
         : name_(name), value_(std::move(initial)) {}
     Variable(const Variable&) = default;
 
-    Variable& operator=(const T& value) {
-        if (value == value_) return *this;
-        if (Watcher* w = watcher()) w->changed({QString(), name_}, value_, value);
-        value_ = value;
-        return *this;
-    }
+    Variable& operator=(Placed<T> value) { return write(value.value, value.place); }
     // Takes the other variable's value, not its name.
-    Variable& operator=(const Variable& other) { return *this = other.value_; }
+    Variable& operator=(const Variable& other) {
+        return write(other.value_, {nullptr, 0, Place::By::Code, other.name_, nullptr});
+    }
 
     operator const T&() const { return value_; }  // NOLINT(google-explicit-constructor)
     const T& get() const { return value_; }
     auto value() const { return value_.value(); }
 
   private:
+    Variable& write(const T& value, const Place& place) {
+        if (value == value_) return *this;
+        if (Watcher* w = watcher()) w->changed({QString(), name_}, value_, value, place);
+        value_ = value;
+        return *this;
+    }
+
     const char* name_;
     T value_;
 };

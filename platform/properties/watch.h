@@ -11,6 +11,7 @@
 namespace forms {
 
 struct PictureData;
+struct Place;
 struct RuntimeError;
 
 // One run of a handler, as a watcher is told of it.
@@ -46,7 +47,9 @@ class Watcher {
     virtual void handlerStarted(const HandlerRun& run) = 0;
     virtual void handlerFailed(const RuntimeError& error) = 0;
     virtual void handlerEnded() = 0;
-    virtual void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) = 0;
+    // Who made the change and where: see Place.
+    virtual void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                         const Place& place) = 0;
 };
 
 namespace detail {
@@ -74,7 +77,7 @@ class HandlerStarts final : public Watcher {
     void handlerStarted(const HandlerRun& run) override;
     void handlerFailed(const RuntimeError&) override {}
     void handlerEnded() override {}
-    void changed(const Watched&, const WatchedValue&, const WatchedValue&) override {}
+    void changed(const Watched&, const WatchedValue&, const WatchedValue&, const Place&) override {}
 
     std::function<void(const QString&)> told_;
     Watcher* before_;
