@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/how_it_works/numbered_code.h"
+
 namespace forms {
 
 namespace {
@@ -32,7 +34,7 @@ CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* pare
     heading_->setWordWrap(true);
     heading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     heading_->setAccessibleName(QStringLiteral("About this effect"));
-    text_ = new QPlainTextEdit(this);
+    text_ = new NumberedCode(this);
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -54,10 +56,11 @@ CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* pare
         w->setAutoFillBackground(true);
 }
 
-void CodePane::showMethod(const QString& form, const QString& method) {
-    if (form == shownForm_ && method == shownMethod_) return;
+void CodePane::showMethod(const QString& form, const QString& method, const QList<int>& strong) {
+    if (form == shownForm_ && method == shownMethod_ && strong == shownStrong_) return;
     shownForm_ = form;
     shownMethod_ = method;
+    shownStrong_ = strong;
     if (!code_) return;
     const auto place = code_->find(form, method);
     if (!place) {
@@ -68,7 +71,16 @@ void CodePane::showMethod(const QString& form, const QString& method) {
         return;
     }
     showFile(place->file);
-    markLines(place->firstLine, place->lastLine);
+    mark(place->firstLine, place->lastLine, strong);
+}
+
+void CodePane::showLine(int file, int line) {
+    if (!code_ || file < 0 || line < 1) return;
+    shownForm_.clear();
+    shownMethod_.clear();
+    shownStrong_ = {line};
+    showFile(file);
+    mark(line - 1, line - 1, {line});
 }
 
 void CodePane::showFile(int file) {
@@ -79,14 +91,17 @@ void CodePane::showFile(int file) {
     text_->setPlainText(f.lines.join(QLatin1Char('\n')));
 }
 
-void CodePane::markLines(int first, int last) {
-    QColor markColour = palette().color(QPalette::Highlight);
-    markColour.setAlpha(70);  // over the code's own background, light or dark
+// Marks in the palette's highlight, light or strong over the code's own background, so that a
+// dark theme stays readable; the first line scrolls to the top.
+void CodePane::mark(int first, int last, const QList<int>& strong) {
+    QColor light = palette().color(QPalette::Highlight), bold = light;
+    light.setAlpha(50);
+    bold.setAlpha(150);
     QList<QTextEdit::ExtraSelection> marks;
     for (int line = first; line <= last; ++line) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(text_->document()->findBlockByNumber(line));
-        mark.format.setBackground(markColour);
+        mark.format.setBackground(strong.contains(line + 1) ? bold : light);
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks << mark;
     }

@@ -18,7 +18,11 @@ class CodePane final : public QWidget {
     // Without the program's code, it says so and names where it was looked for.
     CodePane(const CodeIndex* code, const QString& codePath, QWidget* parent);
 
-    void showMethod(const QString& form, const QString& method);
+    // The method's lines, marked lightly, and among them the lines in `strong` (counted from 1)
+    // marked strongly: the statements that made a run's changes.
+    void showMethod(const QString& form, const QString& method, const QList<int>& strong = {});
+    // One line of a file (counted from 1), scrolled to and marked alone.
+    void showLine(int file, int line);
     QPlainTextEdit* text() const { return text_; }
 
   protected:
@@ -26,13 +30,14 @@ class CodePane final : public QWidget {
 
   private:
     void showFile(int file);
-    void markLines(int first, int last);
+    void mark(int first, int last, const QList<int>& strong);
     void reserveHeadingHeight();
 
     const CodeIndex* code_;
     QLabel* heading_;
     QPlainTextEdit* text_;
     QString shownForm_, shownMethod_;
+    QList<int> shownStrong_;
     int shownFile_ = -1;
 };
 

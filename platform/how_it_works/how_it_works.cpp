@@ -54,7 +54,8 @@ HowItWorks::HowItWorks(Runtime& runtime)
       runtime_(runtime),
       code_(runtime.files().keptText() ? std::optional<CodeIndex>(*runtime.files().keptText())
                                        : std::nullopt),
-      recorder_(code_ ? &*code_ : nullptr, [this] { frameDue(); }) {
+      recorder_(code_ ? &*code_ : nullptr, [this] { frameDue(); }),
+      outline_(this) {
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
     recorder_.setNow([this] { return now(); });
@@ -84,7 +85,11 @@ void HowItWorks::build() {
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
 
-    events_->onRowChosen([this](const EventLog::Row&) { showCodeOfChosenRow(); });
+    events_->onRowChosen([this](const EventLog::Row& row) {
+        showCodeOfChosenRow();
+        outline_.flash(controlOf(row), this);
+    });
+    watch_->onEntryChosen([this](int entry) { entryChosen(entry); });
     connect(timeBar_->follow(), &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             followLastRun();
@@ -124,6 +129,7 @@ void HowItWorks::hideEvent(QHideEvent* event) {
     if (event->spontaneous()) return;
     recorder_.stop();
     frame_.stop();
+    outline_.hide();
     timeBar_->returnToRealTime();
 }
 
@@ -157,18 +163,42 @@ void HowItWorks::showFrame() {
     refreshWatch();
 }
 
-// With Follow on, the code shown is the last handler's.
+// With Follow on, the code shown is the last handler's, with the lines of its last run's
+// changes marked.
 void HowItWorks::followLastRun() {
     if (timeBar_->follow()->isChecked() && !recorder_.lastHandler().isEmpty())
-        codePane_->showMethod(recorder_.lastForm(), recorder_.lastHandler());
+        codePane_->showMethod(recorder_.lastForm(), recorder_.lastHandler(),
+                              recorder_.lastRunLines());
 }
 
 // A row chosen by the user shows its handler's code; with Follow on, the code keeps to the
 // handler that runs.
 void HowItWorks::showCodeOfChosenRow() {
     if (timeBar_->follow()->isChecked()) return;
-    if (const EventLog::Row* row = events_->currentRow())
-        codePane_->showMethod(row->form, row->handler);
+    const EventLog::Row* row = events_->currentRow();
+    if (!row) return;
+    const auto place = code_ ? code_->find(row->form, row->handler) : std::nullopt;
+    QList<int> lines;
+    for (const EventLog::Change& change : row->changes)
+        if (place && change.author.file == place->file) lines << change.author.line;
+    codePane_->showMethod(row->form, row->handler, lines);
+}
+
+// A Watch entry chosen: its control lights, and, not following, the line that last changed it.
+void HowItWorks::entryChosen(int entry) {
+    const WatchList& watch = recorder_.watch();
+    outline_.flash(watch.what(entry).owner, this);
+    if (!timeBar_->follow()->isChecked())
+        codePane_->showLine(watch.author(entry).file, watch.author(entry).line);
+}
+
+// The control whose event a row's handler answers: "cmdScroll_Click" with Index 1 is
+// "cmdScroll(1)"; a form's own events have none.
+QString HowItWorks::controlOf(const EventLog::Row& row) {
+    QString control = row.handler.left(row.handler.lastIndexOf(QLatin1Char('_')));
+    if (control == QLatin1String("Form")) return {};
+    if (row.index >= 0) control += QStringLiteral("(%1)").arg(row.index);
+    return control;
 }
 
 // While a mark shows, frames go on until it fades.

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/how_it_works/code_index.h"
+#include "platform/how_it_works/control_outline.h"
 #include "platform/how_it_works/recorder.h"
 
 namespace forms {
@@ -37,6 +38,8 @@ class HowItWorks final : public QWidget {
     void placeBesideMainWindow();
     void followLastRun();
     void showCodeOfChosenRow();
+    void entryChosen(int entry);
+    static QString controlOf(const EventLog::Row& row);
     void frameDue();
     void refreshWatch();
     qint64 now() const;
@@ -44,6 +47,7 @@ class HowItWorks final : public QWidget {
     Runtime& runtime_;
     std::optional<CodeIndex> code_;
     Recorder recorder_;
+    ControlOutline outline_;
     QTimer frame_;
     qint64 lastFrame_ = 0;  // when the panes were last brought up to date, on now()
 

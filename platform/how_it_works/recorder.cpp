@@ -29,6 +29,7 @@ void Recorder::handlerStarted(const HandlerRun& run) {
     runningPart_ = running_ ? running_->file : -1;
     lastForm_ = run.form;
     lastHandler_ = run.handler;
+    lastRunLines_.clear();
     log_.begin(run, runningPart_);
     if (before_) before_->handlerStarted(run);
 }
@@ -41,6 +42,8 @@ void Recorder::handlerFailed(const RuntimeError& error) {
 void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                        const Place& place) {
     const Author author = authorOf(what, place);
+    if (running_ && author.file == running_->file && !lastRunLines_.contains(author.line))
+        lastRunLines_.push_back(author.line);
     log_.change(what, from, to, author, runtimeTime_());
     watch_.changed(what, to, author, runningPart_, now_());
     if (before_) before_->changed(what, from, to, place);

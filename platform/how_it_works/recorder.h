@@ -28,6 +28,8 @@ class Recorder final : private Watcher {
     // The handler that ran last, or empty.
     const QString& lastForm() const { return lastForm_; }
     const QString& lastHandler() const { return lastHandler_; }
+    // The lines of its file (from 1) whose statements made the last run's changes.
+    const QList<int>& lastRunLines() const { return lastRunLines_; }
     // The time a change is marked at in the Watch, from whoever shows it; the time on the
     // runtime's clock, for a change made outside any handler.
     void setNow(std::function<qint64()> now) { now_ = std::move(now); }
@@ -52,6 +54,7 @@ class Recorder final : private Watcher {
     bool recording_ = false;
     int runningPart_ = -1;
     QString lastForm_, lastHandler_;
+    QList<int> lastRunLines_;
 };
 
 }  // namespace forms

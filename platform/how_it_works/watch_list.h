@@ -23,6 +23,9 @@ class WatchList final : public QAbstractTableModel {
 
     void changed(const Watched& what, const WatchedValue& value, const Author& author, int part,
                  qint64 now);
+    // The entry of a row: what it is and who changed it last.
+    const Watched& what(int row) const { return entries_[static_cast<std::size_t>(row)].what; }
+    const Author& author(int row) const { return entries_[static_cast<std::size_t>(row)].author; }
     // Brings the rows up to date; whether a mark is still showing (so another refresh is due).
     bool refresh(qint64 now);
 

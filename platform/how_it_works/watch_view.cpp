@@ -9,4 +9,11 @@ WatchView::WatchView(WatchList& watch, QWidget* parent)
     setColumnWidth(WatchList::ValueColumn, 120);
 }
 
+void WatchView::onEntryChosen(std::function<void(int)> chosen) {
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, chosen = std::move(chosen)](const QModelIndex& current) {
+                if (current.isValid()) chosen(filter_->mapToSource(current).row());
+            });
+}
+
 }  // namespace forms

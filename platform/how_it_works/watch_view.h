@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/how_it_works/part_filter.h"
 #include "platform/how_it_works/rows_view.h"
 #include "platform/how_it_works/watch_list.h"
@@ -13,6 +15,8 @@ class WatchView final : public RowsView {
     WatchView(WatchList& watch, QWidget* parent);
 
     void showPart(int part) { filter_->showPart(part); }
+    // Told of the entry the user moves to, by its row in the watch list.
+    void onEntryChosen(std::function<void(int)> chosen);
 
   private:
     PartFilter* filter_;

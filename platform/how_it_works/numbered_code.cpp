@@ -1,0 +1,60 @@
+#include "platform/how_it_works/numbered_code.h"
+
+#include <QPainter>
+#include <QTextBlock>
+
+namespace forms {
+
+class NumberedCode::Gutter final : public QWidget {
+  public:
+    explicit Gutter(NumberedCode& code) : QWidget(&code), code_(code) {
+        setAccessibleName(QStringLiteral("Line numbers"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override { code_.paintGutter(event); }
+
+  private:
+    NumberedCode& code_;
+};
+
+NumberedCode::NumberedCode(QWidget* parent) : QPlainTextEdit(parent), gutter_(new Gutter(*this)) {
+    connect(this, &QPlainTextEdit::blockCountChanged, this,
+            [this] { setViewportMargins(gutterWidth(), 0, 0, 0); });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            gutter_->scroll(0, dy);
+        else
+            gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+    });
+    setViewportMargins(gutterWidth(), 0, 0, 0);
+}
+
+int NumberedCode::gutterWidth() const {
+    const int digits = static_cast<int>(QString::number(std::max(1, blockCount())).size());
+    return fontMetrics().horizontalAdvance(QLatin1Char('9')) * (digits + 1);
+}
+
+void NumberedCode::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    const QRect inside = contentsRect();
+    gutter_->setGeometry(inside.left(), inside.top(), gutterWidth(), inside.height());
+}
+
+// The numbers of the lines in sight, in the palette's quieter text colour.
+void NumberedCode::paintGutter(QPaintEvent* event) {
+    QPainter painter(gutter_);
+    painter.fillRect(event->rect(), palette().color(QPalette::AlternateBase));
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.setFont(font());
+    const int right = gutter_->width() - fontMetrics().horizontalAdvance(QLatin1Char('9')) / 2;
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+        if (box.top() > event->rect().bottom()) break;
+        if (!block.isVisible() || box.bottom() < event->rect().top()) continue;
+        painter.drawText(QRect(0, qRound(box.top()), right, fontMetrics().height()),
+                         Qt::AlignRight, QString::number(block.blockNumber() + 1));
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace forms {
+
+// Read-only code with its lines numbered in a gutter on the left, from 1, as the file counts
+// them.
+class NumberedCode final : public QPlainTextEdit {
+  public:
+    explicit NumberedCode(QWidget* parent);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    class Gutter;
+    int gutterWidth() const;
+    void paintGutter(QPaintEvent* event);
+
+    QWidget* gutter_;
+};
+
+}  // namespace forms
