@@ -21,6 +21,7 @@
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/placement.h"
+#include "platform/how_it_works/watch_list.h"
 #include "platform/properties/watch.h"
 
 namespace {
@@ -314,6 +315,34 @@ TEST(Placement, RightElseLeftElseBelowElseOverTheWindow) {
     EXPECT_EQ(placeBeside({0, 0, 760, 363}, wanted, {0, 0, 1024, 768}), QRect(0, 371, 760, 397));
     const QRect over = placeBeside({0, 0, 760, 500}, wanted, {0, 0, 800, 600});
     EXPECT_EQ(over, QRect(160, 0, 640, 600));
+}
+
+// A new name joins as a row at the next refresh; a value changed is marked until its mark
+// fades, and only the rows whose value or mark changed are told.
+TEST(WatchList, NewNamesJoinAndMarksFade) {
+    WatchList watch;
+    const char* left = "Left";
+    watch.changed({QStringLiteral("imgBall"), left}, Integer(10), {}, 1, 0);
+    watch.changed({QString(), "intStep"}, Integer(-10), {}, 1, 0);
+    EXPECT_EQ(watch.rowCount(), 0);
+    EXPECT_TRUE(watch.refresh(0));
+    ASSERT_EQ(watch.rowCount(), 2);
+    EXPECT_EQ(watch.index(0, WatchList::NameColumn).data().toString(),
+              QLatin1String("imgBall.Left"));
+    std::vector<std::pair<int, int>> told;
+    QObject::connect(&watch, &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& a, const QModelIndex& b) {
+                         told.push_back({a.row(), b.row()});
+                     });
+    watch.changed({QStringLiteral("imgBall"), left}, Integer(20), {}, 1, 500);
+    EXPECT_TRUE(watch.refresh(500));
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 0}}));
+    EXPECT_EQ(watch.index(0, WatchList::ValueColumn).data().toString(), QLatin1String("20"));
+    EXPECT_TRUE(watch.index(0, 0).data(Qt::BackgroundRole).isValid());
+    told.clear();
+    EXPECT_FALSE(watch.refresh(1300));  // both marks faded: one run of rows told
+    EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 1}}));
+    EXPECT_FALSE(watch.index(0, 0).data(Qt::BackgroundRole).isValid());
 }
 
 TEST(EventLog, KeepsTheNewestRowsOnly) {

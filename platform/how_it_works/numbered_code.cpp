@@ -52,8 +52,8 @@ void NumberedCode::paintGutter(QPaintEvent* event) {
         const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
         if (box.top() > event->rect().bottom()) break;
         if (!block.isVisible() || box.bottom() < event->rect().top()) continue;
-        painter.drawText(QRect(0, qRound(box.top()), right, fontMetrics().height()),
-                         Qt::AlignRight, QString::number(block.blockNumber() + 1));
+        painter.drawText(QRect(0, qRound(box.top()), right, fontMetrics().height()), Qt::AlignRight,
+                         QString::number(block.blockNumber() + 1));
     }
 }
 
