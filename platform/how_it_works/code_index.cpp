@@ -11,9 +11,17 @@ namespace {
 constexpr qsizetype kMostLines = 5000;
 constexpr qsizetype kLongestLine = 2000;
 
+// "==== path ====", as the code file's writer heads each file.
+constexpr QLatin1String kOpen(FORMS_CODE_HEADING_MARK " ");
+constexpr QLatin1String kClose(" " FORMS_CODE_HEADING_MARK);
+
 bool isHeading(QStringView line) {
-    return line.startsWith(QLatin1String("==== ")) && line.endsWith(QLatin1String(" ====")) &&
-           line.size() > 10;
+    return line.startsWith(kOpen) && line.endsWith(kClose) &&
+           line.size() > kOpen.size() + kClose.size();
+}
+
+QStringView headingPath(QStringView line) {
+    return line.mid(kOpen.size(), line.size() - kOpen.size() - kClose.size());
 }
 
 bool isComment(const QString& line) {
@@ -55,7 +63,7 @@ CodeIndex::CodeIndex(const QString& text) {
         if (line.endsWith(u'\r')) line.chop(1);
         if (isHeading(line)) {
             if (!path.isEmpty() || !body.isEmpty()) addFile(path, std::move(body));
-            path = line.mid(5, line.size() - 10).toString();
+            path = headingPath(line).toString();
             body.clear();
         } else if (body.size() < kMostLines) {
             body << line.left(kLongestLine).toString();
