@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/values/errors.h"
 #include "platform/files/file_access.h"
+#include "platform/values/errors.h"
 
 namespace forms {
 
