@@ -25,7 +25,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${KINEMORA_I
 get_filename_component(qt_prefix ${Qt6_DIR}/../../.. ABSOLUTE)
 file(READ ${qt_prefix}/licenses/qt/source-version.txt QT_SOURCE_VERSION)
 string(STRIP "${QT_SOURCE_VERSION}" QT_SOURCE_VERSION)
-string(REPLACE " " "=" QT_SOURCE_VERSION_SPEC "${QT_SOURCE_VERSION}")
+string(REPLACE " " "=" QT_SOURCE_PACKAGE "${QT_SOURCE_VERSION}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-notices.txt.in notices.txt @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/notices.txt DESTINATION ${KINEMORA_INSTALL_DOCDIR})
 install(DIRECTORY ${qt_prefix}/licenses/qt/ DESTINATION ${KINEMORA_INSTALL_DOCDIR}/qt)
