@@ -11,8 +11,12 @@ constexpr const char* kUsage =
     "Usage: kinemora [--help | --version]\n"
     "\n"
     "Kinemora shows, on one window, how simple animation and mouse effects are made from\n"
+#ifdef _WIN32
+    "ordinary window controls and timers. It takes no other options.\n"
+#else
     "ordinary window controls and timers. It needs a graphical display (X11 or Wayland);\n"
     "it takes no other options.\n"
+#endif
     "\n"
     "Keys:\n"
     "  Tab, Shift+Tab     go through the buttons, the speed bar, the pictures, the link\n"

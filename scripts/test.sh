@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Kinemora and runs every test: the unit, widget and
 # end-to-end tests, then the unit and widget tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and once more built with clang.
+# UndefinedBehaviorSanitizer, once more built with clang, then the fuzz targets, and last the
+# Windows build's tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -19,3 +20,5 @@ cmake --build --preset clang
 ctest --preset clang
 
 scripts/fuzz.sh
+
+scripts/windows.sh --test

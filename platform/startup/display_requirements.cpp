@@ -1,7 +1,8 @@
 #include "platform/startup/display_requirements.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QByteArray>
+#include <QList>
+#include <QtGlobal>
 #include <string_view>
 
 namespace forms {
@@ -32,11 +33,6 @@ bool lacksDisplay(int argc, char** argv) {
         if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland")) return false;
     }
     return true;
-}
-
-int screenColourDepth() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->depth() : 0;
 }
 
 }  // namespace forms
