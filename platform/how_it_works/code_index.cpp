@@ -67,7 +67,7 @@ CodeIndex::CodeIndex(const QString& text) {
 void CodeIndex::addFile(const QString& path, QStringList lines) {
     while (!lines.isEmpty() && lines.first().trimmed().isEmpty()) lines.removeFirst();
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
-    files_.push_back({titleOf(path), firstComment(lines), std::move(lines)});
+    files_.push_back({path, titleOf(path), firstComment(lines), std::move(lines)});
     indexDefinitions(static_cast<int>(files_.size()) - 1);
 }
 
@@ -96,6 +96,25 @@ std::optional<CodeIndex::Place> CodeIndex::find(const QString& form, const QStri
     const auto it = places_.constFind(form + QLatin1String("::") + method);
     if (it == places_.constEnd()) return std::nullopt;
     return *it;
+}
+
+std::vector<std::pair<QString, int>> CodeIndex::parts(const std::vector<NamedPart>& named) const {
+    std::vector<std::pair<QString, int>> parts;
+    std::vector<bool> listed(files_.size(), false);
+    auto isFile = [](const File& file, const char* name) {
+        const QString wanted = QString::fromUtf8(name);
+        return file.path == wanted || file.path.endsWith(QLatin1Char('/') + wanted);
+    };
+    for (const NamedPart& part : named)
+        for (std::size_t i = 0; i < files_.size(); ++i)
+            if (!listed[i] && files_[i].definesHandlers && isFile(files_[i], part.file)) {
+                parts.emplace_back(QString::fromUtf8(part.name), static_cast<int>(i));
+                listed[i] = true;
+            }
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (!listed[i] && files_[i].definesHandlers)
+            parts.emplace_back(files_[i].title, static_cast<int>(i));
+    return parts;
 }
 
 }  // namespace forms
