@@ -39,7 +39,16 @@ forms::Project project() {
         "frmAnimate",
         "code.txt",
         "kinemora " KINEMORA_VERSION,
-        kUsage};
+        kUsage,
+        {{"scrolling_text.cpp", "Scrolling text"},
+         {"bouncing_ball.cpp", "Bouncing ball"},
+         {"flashing_button.cpp", "Flashing button"},
+         {"face_animation.cpp", "Face animation"},
+         {"rollover_menu.cpp", "Roll-over menu"},
+         {"link_label.cpp", "Link label"},
+         {"picture_reveal.cpp", "Picture reveal"},
+         {"startup.cpp", "Starting and closing the program"},
+         {"frmCode.cpp", "The code viewer"}}};
 }
 
 }  // namespace kinemora

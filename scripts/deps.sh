@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
   desktop-file-utils appstream dpkg-dev file lintian
   dbus-daemon dbus-x11 at-spi2-core python3-pyatspi orca
-  qt6-wayland weston
+  qt6-wayland weston openbox
 )
 
 missing=()

@@ -109,6 +109,31 @@ TEST_F(HowItWorksTest, EachHandlerShowsWhatItChangedInOrderAndRepeatsShareARow) 
     EXPECT_EQ(watch->index(0, 1).data().toString(), QLatin1String("True"));
 }
 
+// Two timers' rows collect their ticks: each keeps the time of its first, so the rows read in
+// time order, and its full text (its tooltip and accessible description) gives the count, the
+// latest time and every change.
+TEST_F(HowItWorksTest, RowsStayInTimeOrderWithTwoTimersAndReadWholeInTheirFullText) {
+    frmAnimate& f = start();
+    open();
+    click(f.cmdFlasher);  // Timer1, 200 ms
+    ticks(1, 50);
+    click(f.imgFace);  // Timer2, 100 ms
+    ticks(20, 50);
+    const QAbstractItemModel* m = part<QTreeView>("Events")->model();
+    ASSERT_GE(m->rowCount(), 4);
+    double previous = -1;
+    for (int r = 0; r < m->rowCount(); ++r) {
+        const double time = m->index(r, 0).data().toDouble();
+        EXPECT_GE(time, previous) << "row " << r;
+        previous = time;
+    }
+    const int last = m->rowCount() - 1;
+    const QString full = m->index(last, 3).data(Qt::ToolTipRole).toString();
+    EXPECT_EQ(m->index(last, 0).data(Qt::AccessibleDescriptionRole).toString(), full);
+    EXPECT_TRUE(full.contains(QStringLiteral(" runs, the latest at "))) << full.toStdString();
+    EXPECT_TRUE(full.endsWith(m->index(last, 3).data().toString())) << full.toStdString();
+}
+
 TEST_F(HowItWorksTest, PauseHoldsTimersStepFiresOneTickAndSlowMotionStretchesTime) {
     frmAnimate& f = start();
     open();
@@ -343,6 +368,26 @@ TEST(WatchList, NewNamesJoinAndMarksFade) {
     EXPECT_FALSE(watch.refresh(1300));  // both marks faded: one run of rows told
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 1}}));
     EXPECT_FALSE(watch.index(0, 0).data(Qt::BackgroundRole).isValid());
+}
+
+// Wherever the program's framed window lies, this frame keeps off it and on the screen if
+// either side has its width or above or below has a useful height.
+TEST(Placement, FramesNeverOverlapWhereTheScreenHasRoom) {
+    const QRect screen(0, 24, 1920, 1056);
+    const QSize wanted(1150, 900), main(770, 420);
+    for (int x = screen.left(); x + main.width() <= 1920; x += 40) {
+        for (int y = screen.top(); y + main.height() <= 1080; y += 30) {
+            const QRect frame({x, y}, main);
+            const QRect place = placeBeside(frame, wanted, screen);
+            const bool sideRoom = 1920 - (x + main.width()) - 8 >= wanted.width() ||
+                                  x - screen.left() - 8 >= wanted.width();
+            const int across = std::max(1080 - (y + main.height()), y - screen.top()) - 8;
+            SCOPED_TRACE(testing::Message() << "main window at " << x << "," << y);
+            EXPECT_TRUE(screen.contains(place));
+            if (sideRoom || across >= 280) EXPECT_FALSE(place.intersects(frame));
+            if (sideRoom) EXPECT_EQ(place.size(), wanted);
+        }
+    }
 }
 
 TEST(EventLog, KeepsTheNewestRowsOnly) {

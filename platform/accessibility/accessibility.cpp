@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "platform/accessibility/keyboard_access.h"
+#include "platform/accessibility/named_choice.h"
 
 namespace forms {
 
@@ -188,7 +189,7 @@ QAccessibleInterface* describe(const QString&, QObject* object) {
     if (widget->property(kWindowProperty).toBool()) return new WindowAccessible(widget);
     const QVariant role = object->property(kRoleProperty);
     const SpokenControl* control = controlOf(object);
-    if (!role.isValid() || !control) return nullptr;
+    if (!role.isValid() || !control) return describeNamedChoice(object);
     return new ControlAccessible(widget, *control,
                                  roleOf(*control, static_cast<QAccessible::Role>(role.toInt())));
 }

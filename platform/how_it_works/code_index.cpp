@@ -144,4 +144,23 @@ int CodeIndex::lineIn(const Place& method, const QString& text) const {
     return -1;
 }
 
+std::vector<std::pair<QString, int>> CodeIndex::parts(const std::vector<NamedPart>& named) const {
+    std::vector<std::pair<QString, int>> parts;
+    std::vector<bool> listed(files_.size(), false);
+    auto isFile = [](const File& file, const char* name) {
+        const QString wanted = QString::fromUtf8(name);
+        return file.path == wanted || file.path.endsWith(QLatin1Char('/') + wanted);
+    };
+    for (const NamedPart& part : named)
+        for (std::size_t i = 0; i < files_.size(); ++i)
+            if (!listed[i] && files_[i].definesHandlers && isFile(files_[i], part.file)) {
+                parts.emplace_back(QString::fromUtf8(part.name), static_cast<int>(i));
+                listed[i] = true;
+            }
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (!listed[i] && files_[i].definesHandlers)
+            parts.emplace_back(files_[i].title, static_cast<int>(i));
+    return parts;
+}
+
 }  // namespace forms

@@ -4,9 +4,17 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace forms {
+
+// The name a learner knows a part of the program by, for the code file that makes it
+// ("rollover_menu.cpp": "Roll-over menu").
+struct NamedPart {
+    const char* file;
+    const char* name;
+};
 
 // The program's own code as its code file holds it: each source file under a heading line
 // "==== path ====". Each file that defines handlers (methods named object_Event) stands for one
@@ -15,7 +23,7 @@ namespace forms {
 class CodeIndex {
   public:
     struct File {
-        QString path;         // "forms/animate/bouncing_ball.cpp"
+        QString path;         // "forms/animate/bouncing_ball.cpp", as its heading gives it
         QString title;        // "Bouncing ball"
         QString headComment;  // the file's first comment, as one paragraph
         QStringList lines;    // the file's text, a line each
@@ -40,6 +48,11 @@ class CodeIndex {
     int statementStart(int file, int line) const;
     // The first line of a method that holds `text`, counted from 0 in its file, or -1.
     int lineIn(const Place& method, const QString& text) const;
+    // Every method's place, by "form::method".
+    const QHash<QString, Place>& places() const { return places_; }
+    // The files that define handlers, each with its name: first those `named` names, in that
+    // order, then the others under their titles.
+    std::vector<std::pair<QString, int>> parts(const std::vector<NamedPart>& named) const;
 
   private:
     void addFile(const QString& path, QStringList lines);

@@ -19,6 +19,10 @@ bool repeats(QStringView event) {
     return event == QLatin1String("Timer") || event == QLatin1String("MouseMove");
 }
 
+QString secondsOf(qint64 ms) {
+    return QString::number(static_cast<double>(ms) / 1000.0, 'f', 3);
+}
+
 // Whether a run is one more of the handler a row shows.
 bool isRunOf(const HandlerRun& run, const EventLog::Row& row) {
     return row.index == run.index && row.handler == run.handler && row.form == run.form;
@@ -38,12 +42,12 @@ void EventLog::begin(const HandlerRun& run, int part) {
     }
     if (open_ >= 0) {
         Row& row = rows_[static_cast<std::size_t>(open_ - dropped_)];
-        row.time = run.time;
+        row.latest = run.time;
         ++row.count;
         return;
     }
     if (!repeating) repeating_.clear();
-    append({run.time, run.form, run.handler, run.index, part, 1, {}, {}});
+    append({run.time, run.time, run.form, run.handler, run.index, part, 1, {}, {}});
     open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
     if (repeating) repeating_.push_back(open_);
 }
@@ -158,6 +162,17 @@ QString EventLog::handlerOf(const Row& row) {
     return text;
 }
 
+QString EventLog::fullTextOf(const Row& row) {
+    QString text = QStringLiteral("%1 at %2 s").arg(handlerOf(row), secondsOf(row.time));
+    if (row.count > 1)
+        text += QStringLiteral(", %1 runs, the latest at %2 s")
+                    .arg(row.count)
+                    .arg(secondsOf(row.latest));
+    const QString changes = changesOf(row);
+    if (!changes.isEmpty()) text += QStringLiteral(": ") + changes;
+    return text;
+}
+
 QString EventLog::changesOf(const Row& row) {
     QStringList parts;
     for (const Change& c : row.changes) {
@@ -184,10 +199,11 @@ QVariant EventLog::data(const QModelIndex& index, int role) const {
     const Row& r = row(index.row());
     if (role == PartFilter::kPartsRole) return QVariant::fromValue(QList<int>{r.part});
     if (role == Qt::ForegroundRole && !r.error.isEmpty()) return QBrush(QColor(0xB0, 0, 0));
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) return fullTextOf(r);
+    if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
         case TimeColumn:
-            return QString::number(static_cast<double>(r.time) / 1000.0, 'f', 3);
+            return secondsOf(r.time);
         case EventColumn:
             return eventOf(r);
         case HandlerColumn:

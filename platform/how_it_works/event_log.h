@@ -13,7 +13,9 @@ namespace forms {
 // The handlers the program ran, a row each, with what each changed: the table a watcher of the
 // program shows. Timer ticks and mouse moves repeat many times a second, so each such handler
 // has one row until another kind of event comes (a click, say): its later runs are counted
-// there (×100) and it shows the latest change of each property. The oldest rows go beyond
+// there (×100) and it shows the latest change of each property; it keeps the time of its first
+// run, so that the rows read in time order, and tells its latest in its full text, the tooltip
+// and accessible description of each of its cells. The oldest rows go beyond
 // kMostRows. A new row shows at once; changes to rows already shown are collected and told to
 // the views by publish(), once a frame, however fast the handlers run.
 // Who made a change as the window shows it: a line of the program's code (its file in the code
@@ -40,7 +42,8 @@ class EventLog final : public QAbstractTableModel {
         Author author;
     };
     struct Row {
-        qint64 time = 0;  // milliseconds on the runtime's clock
+        qint64 time = 0;    // of the first run, in milliseconds on the runtime's clock
+        qint64 latest = 0;  // of the latest run
         QString form, handler;
         int index = -1;
         int part = -1;
@@ -65,6 +68,8 @@ class EventLog final : public QAbstractTableModel {
     static QString eventOf(const Row& row);
     static QString handlerOf(const Row& row);
     static QString changesOf(const Row& row);
+    // All the row says, whatever its columns can show: times, count and every change.
+    static QString fullTextOf(const Row& row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

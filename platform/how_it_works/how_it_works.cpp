@@ -8,11 +8,17 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <QtMath>
 
+#include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
 #include "platform/forms/form.h"
 #include "platform/how_it_works/code_pane.h"
+#include "platform/how_it_works/code_room.h"
 #include "platform/how_it_works/events_view.h"
 #include "platform/how_it_works/placement.h"
 #include "platform/how_it_works/time_bar.h"
@@ -23,7 +29,10 @@ namespace forms {
 
 namespace {
 
-constexpr int kFrameMs = 100;  // the panes show what ran ten times a second
+constexpr int kFrameMs = 100;                         // the panes show what ran ten times a second
+constexpr int kFrameCheckMs = 50, kFrameChecks = 60;  // how long it waits to be framed
+constexpr int kWatchWidth = 300;
+constexpr int kEventsHeight = 200;
 
 // Qt's own parts (scroll bars, headings, lists of choices, the frames that hold the panes) are
 // given plain names, so that a screen reader meets nothing nameless.
@@ -49,7 +58,7 @@ QSplitter* splitter(Qt::Orientation orientation, QWidget* first, QWidget* second
 
 }  // namespace
 
-HowItWorks::HowItWorks(Runtime& runtime)
+HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedPart> parts)
     : QWidget(nullptr, Qt::Window),
       runtime_(runtime),
       code_(runtime.files().keptText() ? std::optional<CodeIndex>(*runtime.files().keptText())
@@ -58,13 +67,17 @@ HowItWorks::HowItWorks(Runtime& runtime)
       outline_(this) {
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAccessibleWindow(this);
     recorder_.setNow([this] { return now(); });
     recorder_.setRuntimeTime([this] { return runtime_.clock().now(); });
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, [this] { showFrame(); });
+    frameCheck_.setInterval(kFrameCheckMs);
+    connect(&frameCheck_, &QTimer::timeout, this, [this] { placeAgainOnceFramed(); });
     build();
+    fillEffectChoice(parts);
     nameInnerParts(this);
-    resize(640, 600);
+    chooseDefaultSize();
 }
 
 HowItWorks::~HowItWorks() = default;
@@ -74,13 +87,15 @@ void HowItWorks::build() {
     events_ = new EventsView(recorder_.log(), this);
     codePane_ = new CodePane(code_ ? &*code_ : nullptr, runtime_.files().keptPath(), this);
     watch_ = new WatchView(recorder_.watch(), this);
-    fillEffectChoice();
-    QSplitter* lower = splitter(Qt::Horizontal, codePane_, watch_);
-    lower->setStretchFactor(0, 3);
-    lower->setStretchFactor(1, 2);
+    lower_ = splitter(Qt::Horizontal, codePane_, watch_);
+    lower_->setStretchFactor(0, 3);
+    lower_->setStretchFactor(1, 2);
+    panes_ = splitter(Qt::Vertical, events_, lower_);
+    panes_->setStretchFactor(0, 1);
+    panes_->setStretchFactor(1, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(timeBar_);
-    layout->addWidget(splitter(Qt::Vertical, events_, lower), 1);
+    layout->addWidget(panes_, 1);
     setTabOrder(timeBar_->effect(), events_);
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
@@ -106,14 +121,41 @@ void HowItWorks::build() {
                 &QWidget::hide);
 }
 
-// "All effects", then every file of the code that defines handlers.
-void HowItWorks::fillEffectChoice() {
+// "All effects", then every file of the code that defines handlers, by the names given.
+void HowItWorks::fillEffectChoice(const std::vector<NamedPart>& parts) {
     QComboBox* effect = timeBar_->effect();
     effect->addItem(QStringLiteral("All effects"), -1);
     if (!code_) return;
-    const auto& files = code_->files();
-    for (std::size_t i = 0; i < files.size(); ++i)
-        if (files[i].definesHandlers) effect->addItem(files[i].title, static_cast<int>(i));
+    for (const auto& [name, file] : code_->parts(parts)) effect->addItem(name, file);
+}
+
+// Large enough for the Code pane to show the longest handler whole, as far as the screen allows.
+void HowItWorks::chooseDefaultSize() {
+    const QSize code = codeTextRoom();
+    const int heading = code_ ? tallestHeading(*code_, codePane_->font(), code.width()) : 0;
+    const int handle = style()->pixelMetric(QStyle::PM_SplitterWidth, nullptr, this);
+    const QMargins margins = layout()->contentsMargins();
+    lower_->setSizes({code.width(), kWatchWidth});
+    panes_->setSizes({kEventsHeight, heading + code.height()});
+    const QSize wanted(margins.left() + code.width() + handle + kWatchWidth + margins.right(),
+                       margins.top() + timeBar_->sizeHint().height() + layout()->spacing() +
+                           kEventsHeight + handle + heading + code.height() + margins.bottom());
+    resize(wanted.boundedTo(screen()->availableGeometry().size()));
+}
+
+// The Code pane's text area, with its frame, line numbers and scroll bar, around the longest
+// handler.
+QSize HowItWorks::codeTextRoom() const {
+    if (!code_) return {480, 320};
+    const QPlainTextEdit* text = codePane_->text();
+    const QSize lines = longestHandlerRoom(*code_, text->font());
+    const QFontMetrics metrics(text->font());
+    const int frame = 2 * (qCeil(text->document()->documentMargin()) + text->frameWidth());
+    const int numbers = metrics.horizontalAdvance(QStringLiteral("0000")) + 8;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text);
+    const int cursor = 2 * metrics.averageCharWidth();  // what the text leaves past its end
+    return {lines.width() + frame + numbers + bar + cursor,
+            lines.height() + frame + metrics.lineSpacing()};
 }
 
 // It records only while shown: hidden, each change the program makes costs one pointer test.
@@ -130,17 +172,43 @@ void HowItWorks::hideEvent(QHideEvent* event) {
     recorder_.stop();
     frame_.stop();
     outline_.hide();
+    frameCheck_.stop();
     timeBar_->returnToRealTime();
 }
 
 void HowItWorks::placeBesideMainWindow() {
     Form* main = runtime_.startupForm();
     if (!main || !main->isShown()) return;
-    const QSize frame = frameGeometry().size() - size();
+    const QMargins margins = knownFrame();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    if (margins.isNull() && !frameCheck_.isActive()) {
+        frameChecksLeft_ = kFrameChecks;
+        frameCheck_.start();
+    }
     const QRect place = placeBeside(main->window()->frameGeometry(), size() + frame,
                                     main->window()->screen()->availableGeometry());
-    resize(place.size() - frame);
-    move(place.topLeft());
+    // The inside, placed exactly: where a window manager puts a window asked for by its frame's
+    // corner varies with when Qt learnt of the frame.
+    setGeometry(place.marginsRemoved(margins));
+}
+
+// Qt works out a window's frame when first asked and keeps it: asked before the window manager
+// has framed the window (before it is exposed), it would keep none.
+QMargins HowItWorks::knownFrame() const {
+    const QWindow* window = windowHandle();
+    return window && window->isExposed() ? window->frameMargins() : QMargins();
+}
+
+// Qt knows a window's frame only once the window manager has framed it, after the first
+// placing, and tells no event of it: the window looks every 50 ms for three seconds and is
+// placed again, once, when it is framed. Unframed (no window manager), it stays where it is.
+void HowItWorks::placeAgainOnceFramed() {
+    if (!knownFrame().isNull()) {
+        frameCheck_.stop();
+        placeBesideMainWindow();
+    } else if (--frameChecksLeft_ <= 0) {
+        frameCheck_.stop();
+    }
 }
 
 qint64 HowItWorks::now() const {

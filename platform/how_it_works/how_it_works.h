@@ -8,6 +8,8 @@
 #include "platform/how_it_works/control_outline.h"
 #include "platform/how_it_works/recorder.h"
 
+class QSplitter;
+
 namespace forms {
 
 class CodePane;
@@ -21,7 +23,8 @@ class WatchView;
 // It records while it is shown; hidden, it lets time run as before.
 class HowItWorks final : public QWidget {
   public:
-    explicit HowItWorks(Runtime& runtime);
+    // `parts` names the parts of the code as the Effect choice offers them.
+    explicit HowItWorks(Runtime& runtime, std::vector<NamedPart> parts = {});
     ~HowItWorks() override;
 
     // Brings every pane up to date with what ran, as each frame does: ten times a second,
@@ -34,8 +37,12 @@ class HowItWorks final : public QWidget {
 
   private:
     void build();
-    void fillEffectChoice();
+    void fillEffectChoice(const std::vector<NamedPart>& parts);
+    void chooseDefaultSize();
+    QSize codeTextRoom() const;
     void placeBesideMainWindow();
+    void placeAgainOnceFramed();
+    QMargins knownFrame() const;
     void followLastRun();
     void showCodeOfChosenRow();
     void entryChosen(int entry);
@@ -50,11 +57,17 @@ class HowItWorks final : public QWidget {
     ControlOutline outline_;
     QTimer frame_;
     qint64 lastFrame_ = 0;  // when the panes were last brought up to date, on now()
+    // Placed before the window manager framed it: looked at until its frame is known, then
+    // placed again.
+    QTimer frameCheck_;
+    int frameChecksLeft_ = 0;
 
     TimeBar* timeBar_;
     EventsView* events_;
     CodePane* codePane_;
     WatchView* watch_;
+    QSplitter* panes_;  // the Events above, the Code and the Watch below
+    QSplitter* lower_;  // the Code beside the Watch
 };
 
 }  // namespace forms

@@ -18,13 +18,15 @@ QRect placeBeside(const QRect& main, QSize wanted, const QRect& screen) {
                std::min(std::max(wanted.height(), main.height()), screen.height()));
     QPoint at(mainRight + kGap, main.y());
     const int roomBelow = screenBottom - mainBottom - kGap;
+    const int roomAbove = main.y() - kGap - screen.y();
     const bool fitsRight = at.x() + size.width() <= screenRight;
+    const int widthAcross = std::min(std::max(size.width(), main.width()), screen.width());
     if (!fitsRight && main.x() - kGap - size.width() >= screen.x()) {
         at.setX(main.x() - kGap - size.width());
-    } else if (!fitsRight && roomBelow >= kLowest) {
-        at = QPoint(main.x(), mainBottom + kGap);
-        size = QSize(std::min(std::max(size.width(), main.width()), screen.width()),
-                     std::min(size.height(), roomBelow));
+    } else if (!fitsRight && std::max(roomBelow, roomAbove) >= kLowest) {
+        const bool below = roomBelow >= roomAbove;
+        size = QSize(widthAcross, std::min(size.height(), below ? roomBelow : roomAbove));
+        at = QPoint(main.x(), below ? mainBottom + kGap : main.y() - kGap - size.height());
     } else if (!fitsRight) {
         at.setX(screenRight - size.width());
     }

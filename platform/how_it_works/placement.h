@@ -5,9 +5,9 @@
 namespace forms {
 
 // Where a window goes beside `main` (the program's window) on `screen` (its available area):
-// to the right where the screen has room, else to the left, else below it (lower, if need be);
-// over it only when the screen is too small for anything else. Every rectangle and size is of
-// a window's frame; `wanted` is the size the window would have.
+// to the right where the screen has room, else to the left, else below or above it, where there
+// is more room (lower, if need be); over it only when the screen is too small for anything else.
+// Every rectangle and size is of a window's frame; `wanted` is the size the window would have.
 QRect placeBeside(const QRect& main, QSize wanted, const QRect& screen);
 
 }  // namespace forms

@@ -30,7 +30,8 @@ void prepareApplication(const char* title) {
 
 Form& startProject(Runtime& runtime, const Project& project) {
     runtime.setProgramName(QString::fromUtf8(project.name));
-    runtime.offerHelp([](Runtime& r) { return std::make_unique<HowItWorks>(r); });
+    runtime.offerHelp(
+        [parts = project.codeParts](Runtime& r) { return std::make_unique<HowItWorks>(r, parts); });
     if (project.codeFile)
         runtime.files().keepTextOf(runtime.appPath() + QLatin1Char('/') +
                                    QString::fromUtf8(project.codeFile));

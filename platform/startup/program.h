@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/how_it_works/code_index.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {
@@ -33,6 +34,8 @@ struct Project {
     const char* codeFile = nullptr;
     const char* version = "";
     const char* usage = "";
+    // The names a learner knows the parts of the code by, in the order they are offered.
+    std::vector<NamedPart> codeParts = {};
 };
 
 // Sets up Qt and the bundled fonts for forms; the program and the tests both start with it.

@@ -43,9 +43,10 @@ class Program:
     """The real program in an X server of its own."""
 
     def __init__(self, program_dir: str | None = None, env: dict | None = None,
-                 screen: str = "1024x768x24", wrapper=(), stderr=None):
+                 screen: str = "1024x768x24", wrapper=(), stderr=None, window_manager=()):
         """wrapper: a command the program is started through (it ends with the program's
-        path); stderr: where its standard error goes instead of a file errors() reads."""
+        path); stderr: where its standard error goes instead of a file errors() reads;
+        window_manager: a window manager's command, started and ready before the program."""
         self.dir = program_dir or self.copy_program_dir()
         # -noreset: a server resets when its last client leaves, and a program connecting just
         # then (after an xdotool probe) is refused and aborts.
@@ -60,6 +61,14 @@ class Program:
         self.runtime_dir = tempfile.TemporaryDirectory(prefix="kinemora-xdg-")
         self.env.setdefault("XDG_RUNTIME_DIR", self.runtime_dir.name)
         self.env.update(env or {})
+        self.window_manager = None
+        if window_manager:
+            self.window_manager = subprocess.Popen(
+                list(window_manager), env=self.env, stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL)
+            wait_for(lambda: "window id" in self.x(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False), 20,
+                "the window manager")
         self.stderr = tempfile.TemporaryFile()
         program = os.path.join(self.dir, "kinemora")
         self.process = subprocess.Popen([*wrapper, program], cwd=self.dir, env=self.env,
@@ -104,6 +113,17 @@ class Program:
         values = dict(line.split("=") for line in
                       self.x("xdotool", "getwindowgeometry", "--shell", str(window)).split())
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def frame(self, window: int):
+        """(x, y, width, height) of a window's frame, title bar included, as the window
+        manager reports it (_NET_FRAME_EXTENTS: left, right, top, bottom); None until it
+        does."""
+        out = self.x("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False)
+        if "=" not in out:
+            return None
+        left, right, top, bottom = (int(n) for n in out.split("=")[1].split(","))
+        x, y, width, height = self.geometry(window)
+        return x - left, y - top, width + left + right, height + top + bottom
 
     def main_window(self, timeout: float = 30.0):
         self.window = self.find_window("Kinemora", timeout)
@@ -221,6 +241,9 @@ class Program:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        if self.window_manager:
+            self.window_manager.kill()
+            self.window_manager.wait()
         self.xvfb.kill()
         self.xvfb.wait()
         self.xvfb.stdout.close()

@@ -1,15 +1,17 @@
-"""The "How It Works" window in the real program: F1 opens it beside the main window, its
-Events table reads row by row on the accessibility bus, Pause and Step hold and step the
-timers, and Escape hides it and gives back real time.
+"""The "How It Works" window in the real program: F1 opens it beside the main window (under a
+window manager, its frame off the main window's frame), its Events table reads row by row on
+the accessibility bus, Pause and Step hold and step the timers, and Escape hides it and gives
+back real time.
 
 Points are client-area pixels of the main window (twips / 15).
 """
 
 import re
+import shutil
 import unittest
 
 import atspi_session
-from harness import wait_for
+from harness import PROGRAM, Program, wait_for
 
 atspi_session.run_on_own_bus()
 
@@ -44,6 +46,10 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         for name in ["Pause", "Step", "Slow motion", "Follow", "Effect", "Code", "Watch"]:
             self.assertIsNotNone(self.named(how, name), name)
         import pyatspi
+        self.assertEqual(how.getRole(), pyatspi.ROLE_FRAME)
+        choices = {n.name for n in atspi_session.walk(how)
+                   if n.getRole() == pyatspi.ROLE_COMBO_BOX}
+        self.assertEqual(choices, {"Slow motion", "Effect"}, "the choices by their names")
         nameless = [n.getRoleName() for n in atspi_session.walk(how)
                     if not n.name and n.getRole() != pyatspi.ROLE_TABLE_CELL]
         self.assertEqual(nameless, [], "nameless objects on the bus")
@@ -67,6 +73,41 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         wait_for(lambda: self.program.pixels((330, 16, 750, 200)) != before, 5,
                  "the ball to move again")
         self.assertIsNone(self.program.process.poll())
+
+
+def overlap(a, b):
+    ax, ay, aw, ah = a
+    bx, by, bw, bh = b
+    return ax < bx + bw and bx < ax + aw and ay < by + bh and by < ay + ah
+
+
+@unittest.skipIf(not shutil.which("openbox"), "openbox is not installed")
+class UnderAWindowManager(unittest.TestCase):
+    def setUp(self):
+        if not PROGRAM:
+            self.skipTest("KINEMORA_PROGRAM is not set")
+        self.program = Program(screen="1920x1080x24", window_manager=("openbox", "--sm-disable"))
+        self.addCleanup(shutil.rmtree, self.program.dir, True)
+        self.addCleanup(self.program.stop)
+        self.program.main_window()
+
+    def test_its_frame_title_bar_included_keeps_off_the_main_windows_frame(self):
+        main = wait_for(lambda: self.program.frame(self.program.window), 10, "the main frame")
+        self.program.click(*HORIZONTAL)
+        self.program.key("F1")
+        how = self.program.find_window("How It Works")
+
+        frames = []
+
+        def apart():
+            frames.append(self.program.frame(how))
+            return frames[-1] if frames[-1] and not overlap(frames[-1], main) else None
+        try:
+            x, y, width, _ = wait_for(apart, 10, "How It Works framed off the main window")
+        except AssertionError as failure:
+            raise AssertionError(f"{failure}: main {main}, How It Works {frames[-1]}")
+        self.assertTrue(x >= 0 and y >= 0 and x + width <= 1920, "its title bar off the screen")
+        self.assertEqual(self.program.frame(self.program.window), main)
 
 
 if __name__ == "__main__":

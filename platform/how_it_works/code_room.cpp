@@ -1,0 +1,32 @@
+#include "platform/how_it_works/code_room.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace forms {
+
+QSize longestHandlerRoom(const CodeIndex& code, const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0, most = 0;
+    for (const CodeIndex::Place& place : code.places()) {
+        const CodeIndex::File& file = code.files()[static_cast<std::size_t>(place.file)];
+        if (!file.definesHandlers) continue;
+        most = std::max(most, place.lastLine - place.firstLine + 1);
+        for (int line = place.firstLine; line <= place.lastLine; ++line)
+            widest = std::max(widest, metrics.horizontalAdvance(file.lines[line]));
+    }
+    return {widest, most * metrics.lineSpacing()};
+}
+
+int tallestHeading(const CodeIndex& code, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    const QRect room(0, 0, std::max(1, width), 1 << 20);
+    int tallest = 0;
+    for (const CodeIndex::File& file : code.files())
+        if (file.definesHandlers)
+            tallest = std::max(
+                tallest, metrics.boundingRect(room, Qt::TextWordWrap, file.headComment).height());
+    return tallest;
+}
+
+}  // namespace forms
