@@ -384,8 +384,12 @@ TEST(Placement, FramesNeverOverlapWhereTheScreenHasRoom) {
             const int across = std::max(1080 - (y + main.height()), y - screen.top()) - 8;
             SCOPED_TRACE(testing::Message() << "main window at " << x << "," << y);
             EXPECT_TRUE(screen.contains(place));
-            if (sideRoom || across >= 280) EXPECT_FALSE(place.intersects(frame));
-            if (sideRoom) EXPECT_EQ(place.size(), wanted);
+            if (sideRoom || across >= 280) {
+                EXPECT_FALSE(place.intersects(frame));
+            }
+            if (sideRoom) {
+                EXPECT_EQ(place.size(), wanted);
+            }
         }
     }
 }
