@@ -144,23 +144,24 @@ int CodeIndex::lineIn(const Place& method, const QString& text) const {
     return -1;
 }
 
-std::vector<std::pair<QString, int>> CodeIndex::parts(const std::vector<NamedPart>& named) const {
-    std::vector<std::pair<QString, int>> parts;
+std::vector<std::pair<QString, int>> CodeIndex::effects(
+    const std::vector<NamedEffect>& named) const {
+    std::vector<std::pair<QString, int>> effects;
     std::vector<bool> listed(files_.size(), false);
     auto isFile = [](const File& file, const char* name) {
         const QString wanted = QString::fromUtf8(name);
         return file.path == wanted || file.path.endsWith(QLatin1Char('/') + wanted);
     };
-    for (const NamedPart& part : named)
+    for (const NamedEffect& effect : named)
         for (std::size_t i = 0; i < files_.size(); ++i)
-            if (!listed[i] && files_[i].definesHandlers && isFile(files_[i], part.file)) {
-                parts.emplace_back(QString::fromUtf8(part.name), static_cast<int>(i));
+            if (!listed[i] && files_[i].definesHandlers && isFile(files_[i], effect.file)) {
+                effects.emplace_back(QString::fromUtf8(effect.name), static_cast<int>(i));
                 listed[i] = true;
             }
     for (std::size_t i = 0; i < files_.size(); ++i)
         if (!listed[i] && files_[i].definesHandlers)
-            parts.emplace_back(files_[i].title, static_cast<int>(i));
-    return parts;
+            effects.emplace_back(files_[i].title, static_cast<int>(i));
+    return effects;
 }
 
 }  // namespace forms

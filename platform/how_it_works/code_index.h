@@ -9,17 +9,17 @@
 
 namespace forms {
 
-// The name a learner knows a part of the program by, for the code file that makes it
+// The name a learner knows an effect by, for the code file that makes it
 // ("rollover_menu.cpp": "Roll-over menu").
-struct NamedPart {
+struct NamedEffect {
     const char* file;
     const char* name;
 };
 
 // The program's own code as its code file holds it: each source file under a heading line
 // "==== path ====". Each file that defines handlers (methods named object_Event) stands for one
-// part of the program, an effect, named after the file and described by the comment that heads
-// it; every method a file defines can be found by its form and name.
+// effect, named after the file and described by the comment that heads it; every method a
+// file defines can be found by its form and name.
 class CodeIndex {
   public:
     struct File {
@@ -52,7 +52,7 @@ class CodeIndex {
     const QHash<QString, Place>& places() const { return places_; }
     // The files that define handlers, each with its name: first those `named` names, in that
     // order, then the others under their titles.
-    std::vector<std::pair<QString, int>> parts(const std::vector<NamedPart>& named) const;
+    std::vector<std::pair<QString, int>> effects(const std::vector<NamedEffect>& named) const;
 
   private:
     void addFile(const QString& path, QStringList lines);

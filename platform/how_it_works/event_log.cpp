@@ -4,7 +4,7 @@
 #include <QColor>
 #include <algorithm>
 
-#include "platform/how_it_works/part_filter.h"
+#include "platform/how_it_works/effect_filter.h"
 
 namespace forms {
 
@@ -30,7 +30,7 @@ bool isRunOf(const HandlerRun& run, const EventLog::Row& row) {
 
 }  // namespace
 
-void EventLog::begin(const HandlerRun& run, int part) {
+void EventLog::begin(const HandlerRun& run, int effect) {
     const bool repeating = repeats(eventName(run.handler));
     if (!rows_.empty() && isRunOf(run, rows_.back())) {
         open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
@@ -47,7 +47,7 @@ void EventLog::begin(const HandlerRun& run, int part) {
         return;
     }
     if (!repeating) repeating_.clear();
-    append({run.time, run.time, run.form, run.handler, run.index, part, 1, {}, {}});
+    append({run.time, run.time, run.form, run.handler, run.index, effect, 1, {}, {}});
     open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
     if (repeating) repeating_.push_back(open_);
 }
@@ -197,7 +197,7 @@ int EventLog::columnCount(const QModelIndex& parent) const {
 QVariant EventLog::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Row& r = row(index.row());
-    if (role == PartFilter::kPartsRole) return QVariant::fromValue(QList<int>{r.part});
+    if (role == EffectFilter::kEffectsRole) return QVariant::fromValue(QList<int>{r.effect});
     if (role == Qt::ForegroundRole && !r.error.isEmpty()) return QBrush(QColor(0xB0, 0, 0));
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) return fullTextOf(r);
     if (role != Qt::DisplayRole) return {};

@@ -46,7 +46,7 @@ class EventLog final : public QAbstractTableModel {
         qint64 latest = 0;  // of the latest run
         QString form, handler;
         int index = -1;
-        int part = -1;
+        int effect = -1;
         int count = 1;
         std::vector<Change> changes;
         QString error;
@@ -54,7 +54,7 @@ class EventLog final : public QAbstractTableModel {
     };
 
     // A handler starts: a new row, or the next run of a repeating handler's row.
-    void begin(const HandlerRun& run, int part);
+    void begin(const HandlerRun& run, int effect);
     // A change: the running handler's, or, outside any handler, one of a row of its own.
     void change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                 const Author& author, qint64 time);

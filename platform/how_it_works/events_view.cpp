@@ -7,8 +7,8 @@ namespace forms {
 EventsView::EventsView(EventLog& log, QWidget* parent)
     : RowsView(nullptr, QStringLiteral("Events"), parent),
       log_(log),
-      filter_(new PartFilter(&log, this)) {
-    filter_->setDynamicSortFilter(false);  // a row's part never changes: no filtering again
+      filter_(new EffectFilter(&log, this)) {
+    filter_->setDynamicSortFilter(false);  // a row's effect never changes: no filtering again
     setModel(filter_);
     setColumnWidth(EventLog::TimeColumn, 70);
     setColumnWidth(EventLog::EventColumn, 80);

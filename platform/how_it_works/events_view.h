@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "platform/how_it_works/effect_filter.h"
 #include "platform/how_it_works/event_log.h"
-#include "platform/how_it_works/part_filter.h"
 #include "platform/how_it_works/rows_view.h"
 
 namespace forms {
@@ -14,7 +14,7 @@ class EventsView final : public RowsView {
   public:
     EventsView(EventLog& log, QWidget* parent);
 
-    void showPart(int part) { filter_->showPart(part); }
+    void showEffect(int effect) { filter_->showEffect(effect); }
     // Told of the row the user moves to, with the log's row.
     void onRowChosen(std::function<void(const EventLog::Row&)> chosen);
     // The log's row at the current place, or null.
@@ -22,7 +22,7 @@ class EventsView final : public RowsView {
 
   private:
     EventLog& log_;
-    PartFilter* filter_;
+    EffectFilter* filter_;
 };
 
 }  // namespace forms

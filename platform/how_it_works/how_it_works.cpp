@@ -58,7 +58,7 @@ QSplitter* splitter(Qt::Orientation orientation, QWidget* first, QWidget* second
 
 }  // namespace
 
-HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedPart> parts)
+HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
     : QWidget(nullptr, Qt::Window),
       runtime_(runtime),
       code_(runtime.files().keptText() ? std::optional<CodeIndex>(*runtime.files().keptText())
@@ -75,7 +75,7 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedPart> parts)
     frameCheck_.setInterval(kFrameCheckMs);
     connect(&frameCheck_, &QTimer::timeout, this, [this] { placeAgainOnceFramed(); });
     build();
-    fillEffectChoice(parts);
+    fillEffectChoice(effects);
     nameInnerParts(this);
     chooseDefaultSize();
 }
@@ -112,9 +112,9 @@ void HowItWorks::build() {
             showCodeOfChosenRow();
     });
     connect(timeBar_->effect(), &QComboBox::currentIndexChanged, this, [this](int choice) {
-        const int part = timeBar_->effect()->itemData(choice).toInt();
-        events_->showPart(part);
-        watch_->showPart(part);
+        const int effect = timeBar_->effect()->itemData(choice).toInt();
+        events_->showEffect(effect);
+        watch_->showEffect(effect);
     });
     for (const auto key : {Qt::Key_F1, Qt::Key_Escape})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
@@ -122,11 +122,11 @@ void HowItWorks::build() {
 }
 
 // "All effects", then every file of the code that defines handlers, by the names given.
-void HowItWorks::fillEffectChoice(const std::vector<NamedPart>& parts) {
+void HowItWorks::fillEffectChoice(const std::vector<NamedEffect>& effects) {
     QComboBox* effect = timeBar_->effect();
     effect->addItem(QStringLiteral("All effects"), -1);
     if (!code_) return;
-    for (const auto& [name, file] : code_->parts(parts)) effect->addItem(name, file);
+    for (const auto& [name, file] : code_->effects(effects)) effect->addItem(name, file);
 }
 
 // Large enough for the Code pane to show the longest handler whole, as far as the screen allows.

@@ -23,8 +23,8 @@ class WatchView;
 // It records while it is shown; hidden, it lets time run as before.
 class HowItWorks final : public QWidget {
   public:
-    // `parts` names the parts of the code as the Effect choice offers them.
-    explicit HowItWorks(Runtime& runtime, std::vector<NamedPart> parts = {});
+    // `effects` names the effects of the code as the Effect choice offers them.
+    explicit HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects = {});
     ~HowItWorks() override;
 
     // Brings every pane up to date with what ran, as each frame does: ten times a second,
@@ -37,7 +37,7 @@ class HowItWorks final : public QWidget {
 
   private:
     void build();
-    void fillEffectChoice(const std::vector<NamedPart>& parts);
+    void fillEffectChoice(const std::vector<NamedEffect>& effects);
     void chooseDefaultSize();
     QSize codeTextRoom() const;
     void placeBesideMainWindow();

@@ -26,11 +26,11 @@ void Recorder::stop() {
 
 void Recorder::handlerStarted(const HandlerRun& run) {
     running_ = code_ ? code_->find(run.form, run.handler) : std::nullopt;
-    runningPart_ = running_ ? running_->file : -1;
+    runningEffect_ = running_ ? running_->file : -1;
     lastForm_ = run.form;
     lastHandler_ = run.handler;
     lastRunLines_.clear();
-    log_.begin(run, runningPart_);
+    log_.begin(run, runningEffect_);
     if (before_) before_->handlerStarted(run);
 }
 
@@ -45,7 +45,7 @@ void Recorder::changed(const Watched& what, const WatchedValue& from, const Watc
     if (running_ && author.file == running_->file && !lastRunLines_.contains(author.line))
         lastRunLines_.push_back(author.line);
     log_.change(what, from, to, author, runtimeTime_());
-    watch_.changed(what, to, author, runningPart_, now_());
+    watch_.changed(what, to, author, runningEffect_, now_());
     if (before_) before_->changed(what, from, to, place);
 }
 

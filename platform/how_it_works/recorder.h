@@ -12,11 +12,11 @@
 namespace forms {
 
 // Turns what the runtime tells a watcher into the rows of the Events log and the Watch, each
-// with the part of the program (the effect) its handler belongs to. It records only between
+// with the effect its handler belongs to. It records only between
 // start() and stop(); whoever watched before it is still told of everything, after it.
 class Recorder final : private Watcher {
   public:
-    // `code` may be null: then no handler has a part.
+    // `code` may be null: then no handler has an effect.
     Recorder(const CodeIndex* code, std::function<void()> handlerEnded);
     ~Recorder() override;
 
@@ -52,7 +52,7 @@ class Recorder final : private Watcher {
     WatchList watch_;
     Watcher* before_ = nullptr;  // the watcher there was when recording started
     bool recording_ = false;
-    int runningPart_ = -1;
+    int runningEffect_ = -1;
     QString lastForm_, lastHandler_;
     QList<int> lastRunLines_;
 };

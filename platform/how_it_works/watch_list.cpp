@@ -5,12 +5,12 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "platform/how_it_works/part_filter.h"
+#include "platform/how_it_works/effect_filter.h"
 
 namespace forms {
 
 void WatchList::changed(const Watched& what, const WatchedValue& value, const Author& author,
-                        int part, qint64 now) {
+                        int effect, qint64 now) {
     auto it = byName_.constFind(what);
     if (it == byName_.constEnd()) {
         it = byName_.insert(what, entries_.size());
@@ -21,7 +21,7 @@ void WatchList::changed(const Watched& what, const WatchedValue& value, const Au
     entry.author = author;
     entry.changedAt = now;
     entry.fresh = true;
-    if (!entry.parts.contains(part)) entry.parts.push_back(part);
+    if (!entry.effects.contains(effect)) entry.effects.push_back(effect);
 }
 
 bool WatchList::refresh(qint64 now) {
@@ -33,7 +33,7 @@ bool WatchList::refresh(qint64 now) {
     return false;
 }
 
-// A signal for each run of rows whose value, mark or parts changed.
+// A signal for each run of rows whose value, mark or effects changed.
 void WatchList::tellChangedRows() {
     int first = -1;
     for (int row = 0; row <= rows_; ++row) {
@@ -84,8 +84,8 @@ QVariant WatchList::data(const QModelIndex& index, int role) const {
                 default:
                     return entry.author.text();
             }
-        case PartFilter::kPartsRole:
-            return QVariant::fromValue(entry.parts);
+        case EffectFilter::kEffectsRole:
+            return QVariant::fromValue(entry.effects);
         case Qt::BackgroundRole: {
             if (!entry.markShown) return {};
             QColor mark = QGuiApplication::palette().color(QPalette::Highlight);

@@ -11,7 +11,7 @@
 namespace forms {
 
 // The properties and variables the program's handlers have changed, a row each in the order
-// they first changed, with their values now and the parts of the program (effects) whose
+// they first changed, with their values now and the effects whose
 // handlers changed them: the table a watcher of the program shows. A value that changed
 // within the last kMarkMs is marked. Changes are taken as they come; what is shown is brought
 // up to date by refresh(), as often as the screen needs, which tells the views of the rows
@@ -21,7 +21,7 @@ class WatchList final : public QAbstractTableModel {
     static constexpr qint64 kMarkMs = 700;
     enum Column { NameColumn, ValueColumn, AuthorColumn, ColumnCount };
 
-    void changed(const Watched& what, const WatchedValue& value, const Author& author, int part,
+    void changed(const Watched& what, const WatchedValue& value, const Author& author, int effect,
                  qint64 now);
     // The entry of a row: what it is and who changed it last.
     const Watched& what(int row) const { return entries_[static_cast<std::size_t>(row)].what; }
@@ -38,8 +38,8 @@ class WatchList final : public QAbstractTableModel {
     struct Entry {
         Watched what;
         WatchedValue value;
-        Author author;     // who changed it last
-        QList<int> parts;  // the parts whose handlers changed it
+        Author author;       // who changed it last
+        QList<int> effects;  // the effects whose handlers changed it
         qint64 changedAt;
         bool fresh = true;       // changed since the last refresh
         bool markShown = false;  // marked when last shown

@@ -3,8 +3,8 @@
 namespace forms {
 
 WatchView::WatchView(WatchList& watch, QWidget* parent)
-    : RowsView(nullptr, QStringLiteral("Watch"), parent), filter_(new PartFilter(&watch, this)) {
-    setModel(filter_);  // an entry joins a part as that part's handlers change it
+    : RowsView(nullptr, QStringLiteral("Watch"), parent), filter_(new EffectFilter(&watch, this)) {
+    setModel(filter_);  // an entry joins an effect as its handlers change it
     setColumnWidth(WatchList::NameColumn, 170);
     setColumnWidth(WatchList::ValueColumn, 120);
 }

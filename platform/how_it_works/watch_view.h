@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/how_it_works/part_filter.h"
+#include "platform/how_it_works/effect_filter.h"
 #include "platform/how_it_works/rows_view.h"
 #include "platform/how_it_works/watch_list.h"
 
@@ -14,12 +14,12 @@ class WatchView final : public RowsView {
   public:
     WatchView(WatchList& watch, QWidget* parent);
 
-    void showPart(int part) { filter_->showPart(part); }
+    void showEffect(int effect) { filter_->showEffect(effect); }
     // Told of the entry the user moves to, by its row in the watch list.
     void onEntryChosen(std::function<void(int)> chosen);
 
   private:
-    PartFilter* filter_;
+    EffectFilter* filter_;
 };
 
 }  // namespace forms

@@ -30,8 +30,9 @@ void prepareApplication(const char* title) {
 
 Form& startProject(Runtime& runtime, const Project& project) {
     runtime.setProgramName(QString::fromUtf8(project.name));
-    runtime.offerHelp(
-        [parts = project.codeParts](Runtime& r) { return std::make_unique<HowItWorks>(r, parts); });
+    runtime.offerHelp([effects = project.codeEffects](Runtime& r) {
+        return std::make_unique<HowItWorks>(r, effects);
+    });
     if (project.codeFile)
         runtime.files().keepTextOf(runtime.appPath() + QLatin1Char('/') +
                                    QString::fromUtf8(project.codeFile));

@@ -34,8 +34,8 @@ struct Project {
     const char* codeFile = nullptr;
     const char* version = "";
     const char* usage = "";
-    // The names a learner knows the parts of the code by, in the order they are offered.
-    std::vector<NamedPart> codeParts = {};
+    // The names a learner knows the effects of the code by, in the order they are offered.
+    std::vector<NamedEffect> codeEffects = {};
 };
 
 // Sets up Qt and the bundled fonts for forms; the program and the tests both start with it.
