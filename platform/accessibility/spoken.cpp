@@ -1,10 +1,13 @@
 #include "platform/accessibility/spoken.h"
 
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSplitter>
 
 namespace forms {
 
@@ -52,6 +55,19 @@ void describeBox(QMessageBox& box) {
     }
     for (QDialogButtonBox* buttons : box.findChildren<QDialogButtonBox*>())
         buttons->setAccessibleName(QStringLiteral("Buttons"));
+}
+
+void nameInnerParts(QWidget* window) {
+    for (auto* area : window->findChildren<QAbstractScrollArea*>()) describeScrollArea(*area);
+    for (auto* choice : window->findChildren<QComboBox*>())
+        choice->view()->setAccessibleName(QStringLiteral("Choices"));
+    for (auto* header : window->findChildren<QHeaderView*>())
+        header->setAccessibleName(QStringLiteral("Column headings"));
+    for (auto* splitter : window->findChildren<QSplitter*>()) {
+        splitter->setAccessibleName(QStringLiteral("Panes"));
+        for (int i = 0; i < splitter->count(); ++i)
+            splitter->handle(i)->setAccessibleName(QStringLiteral("Divider"));
+    }
 }
 
 }  // namespace forms

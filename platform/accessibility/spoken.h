@@ -4,6 +4,7 @@
 
 class QAbstractScrollArea;
 class QMessageBox;
+class QWidget;
 
 namespace forms {
 
@@ -16,6 +17,10 @@ QString spokenText(const QString& text);
 // Names the parts Qt shows screen readers of a scroll area: where its content shows and each
 // scroll bar (Qt leaves them nameless).
 void describeScrollArea(QAbstractScrollArea& area);
+
+// Names Qt's own parts of a window (scroll bars, headings, lists of choices, the frames that
+// hold its panes) that Qt leaves nameless, so that a screen reader meets nothing nameless.
+void nameInnerParts(QWidget* window);
 
 // Names the parts of a question box that Qt leaves nameless or names with the raw text: the
 // prompt as spoken text, the icon by its kind, the row of buttons.

@@ -3,10 +3,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
 
+#include "platform/how_it_works/code_room.h"
 #include "platform/how_it_works/numbered_code.h"
 
 namespace forms {
@@ -108,6 +112,19 @@ void CodePane::mark(int first, int last, const QList<int>& strong) {
     text_->setExtraSelections(marks);
     text_->setTextCursor(QTextCursor(text_->document()->findBlockByNumber(first)));
     text_->verticalScrollBar()->setValue(first);
+}
+
+QSize CodePane::roomForLongestHandler() const {
+    if (!code_) return {480, 320};
+    const QSize lines = longestHandlerRoom(*code_, text_->font());
+    const QFontMetrics metrics(text_->font());
+    const int frame = 2 * (qCeil(text_->document()->documentMargin()) + text_->frameWidth());
+    const int numbers = metrics.horizontalAdvance(QStringLiteral("0000")) + 8;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text_);
+    const int cursor = 2 * metrics.averageCharWidth();  // what the text leaves past its end
+    const int width = lines.width() + frame + numbers + bar + cursor;
+    return {width,
+            tallestHeading(*code_, font(), width) + lines.height() + frame + metrics.lineSpacing()};
 }
 
 void CodePane::resizeEvent(QResizeEvent* event) {

@@ -24,6 +24,9 @@ class CodePane final : public QWidget {
     // One line of a file (counted from 1), scrolled to and marked alone.
     void showLine(int file, int line);
     QPlainTextEdit* text() const { return text_; }
+    // The room that shows the longest handler whole: its text with the numbers, frame and
+    // scroll bar around it, and the tallest heading above.
+    QSize roomForLongestHandler() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

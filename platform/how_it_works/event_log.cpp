@@ -173,6 +173,14 @@ QString EventLog::fullTextOf(const Row& row) {
     return text;
 }
 
+// "cmdScroll_Click" with Index 1 answers "cmdScroll(1)".
+QString EventLog::controlOf(const Row& row) {
+    QString control = row.handler.left(row.handler.lastIndexOf(QLatin1Char('_')));
+    if (control == QLatin1String("Form")) return {};
+    if (row.index >= 0) control += QStringLiteral("(%1)").arg(row.index);
+    return control;
+}
+
 QString EventLog::changesOf(const Row& row) {
     QStringList parts;
     for (const Change& c : row.changes) {

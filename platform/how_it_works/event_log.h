@@ -68,6 +68,8 @@ class EventLog final : public QAbstractTableModel {
     static QString eventOf(const Row& row);
     static QString handlerOf(const Row& row);
     static QString changesOf(const Row& row);
+    // The control whose event a row's handler answers ("cmdScroll(1)"); none for the form's.
+    static QString controlOf(const Row& row);
     // All the row says, whatever its columns can show: times, count and every change.
     static QString fullTextOf(const Row& row);
 

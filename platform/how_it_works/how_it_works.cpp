@@ -9,45 +9,24 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStyle>
-#include <QTextDocument>
 #include <QVBoxLayout>
-#include <QWindow>
-#include <QtMath>
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
-#include "platform/forms/form.h"
 #include "platform/how_it_works/code_pane.h"
-#include "platform/how_it_works/code_room.h"
 #include "platform/how_it_works/events_view.h"
-#include "platform/how_it_works/placement.h"
 #include "platform/how_it_works/time_bar.h"
 #include "platform/how_it_works/watch_view.h"
+#include "platform/how_it_works/window_placer.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {
 
 namespace {
 
-constexpr int kFrameMs = 100;                         // the panes show what ran ten times a second
-constexpr int kFrameCheckMs = 50, kFrameChecks = 60;  // how long it waits to be framed
+constexpr int kFrameMs = 100;  // the panes show what ran ten times a second
 constexpr int kWatchWidth = 300;
 constexpr int kEventsHeight = 200;
-
-// Qt's own parts (scroll bars, headings, lists of choices, the frames that hold the panes) are
-// given plain names, so that a screen reader meets nothing nameless.
-void nameInnerParts(QWidget* window) {
-    for (auto* area : window->findChildren<QAbstractScrollArea*>()) describeScrollArea(*area);
-    for (auto* choice : window->findChildren<QComboBox*>())
-        choice->view()->setAccessibleName(QStringLiteral("Choices"));
-    for (auto* header : window->findChildren<QHeaderView*>())
-        header->setAccessibleName(QStringLiteral("Column headings"));
-    for (auto* splitter : window->findChildren<QSplitter*>()) {
-        splitter->setAccessibleName(QStringLiteral("Panes"));
-        for (int i = 0; i < splitter->count(); ++i)
-            splitter->handle(i)->setAccessibleName(QStringLiteral("Divider"));
-    }
-}
 
 QSplitter* splitter(Qt::Orientation orientation, QWidget* first, QWidget* second) {
     auto* panes = new QSplitter(orientation);
@@ -64,7 +43,8 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
       code_(runtime.files().keptText() ? std::optional<CodeIndex>(*runtime.files().keptText())
                                        : std::nullopt),
       recorder_(code_ ? &*code_ : nullptr, [this] { frameDue(); }),
-      outline_(this) {
+      outline_(this),
+      placer_(*this, runtime) {
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setAccessibleWindow(this);
@@ -72,8 +52,6 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
     recorder_.setRuntimeTime([this] { return runtime_.clock().now(); });
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, [this] { showFrame(); });
-    frameCheck_.setInterval(kFrameCheckMs);
-    connect(&frameCheck_, &QTimer::timeout, this, [this] { placeAgainOnceFramed(); });
     build();
     fillEffectChoice(effects);
     nameInnerParts(this);
@@ -102,7 +80,7 @@ void HowItWorks::build() {
 
     events_->onRowChosen([this](const EventLog::Row& row) {
         showCodeOfChosenRow();
-        outline_.flash(controlOf(row), this);
+        outline_.flash(EventLog::controlOf(row), this);
     });
     watch_->onEntryChosen([this](int entry) { entryChosen(entry); });
     connect(timeBar_->follow(), &QCheckBox::toggled, this, [this](bool on) {
@@ -131,38 +109,22 @@ void HowItWorks::fillEffectChoice(const std::vector<NamedEffect>& effects) {
 
 // Large enough for the Code pane to show the longest handler whole, as far as the screen allows.
 void HowItWorks::chooseDefaultSize() {
-    const QSize code = codeTextRoom();
-    const int heading = code_ ? tallestHeading(*code_, codePane_->font(), code.width()) : 0;
+    const QSize code = codePane_->roomForLongestHandler();
     const int handle = style()->pixelMetric(QStyle::PM_SplitterWidth, nullptr, this);
     const QMargins margins = layout()->contentsMargins();
     lower_->setSizes({code.width(), kWatchWidth});
-    panes_->setSizes({kEventsHeight, heading + code.height()});
+    panes_->setSizes({kEventsHeight, code.height()});
     const QSize wanted(margins.left() + code.width() + handle + kWatchWidth + margins.right(),
                        margins.top() + timeBar_->sizeHint().height() + layout()->spacing() +
-                           kEventsHeight + handle + heading + code.height() + margins.bottom());
+                           kEventsHeight + handle + code.height() + margins.bottom());
     resize(wanted.boundedTo(screen()->availableGeometry().size()));
-}
-
-// The Code pane's text area, with its frame, line numbers and scroll bar, around the longest
-// handler.
-QSize HowItWorks::codeTextRoom() const {
-    if (!code_) return {480, 320};
-    const QPlainTextEdit* text = codePane_->text();
-    const QSize lines = longestHandlerRoom(*code_, text->font());
-    const QFontMetrics metrics(text->font());
-    const int frame = 2 * (qCeil(text->document()->documentMargin()) + text->frameWidth());
-    const int numbers = metrics.horizontalAdvance(QStringLiteral("0000")) + 8;
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text);
-    const int cursor = 2 * metrics.averageCharWidth();  // what the text leaves past its end
-    return {lines.width() + frame + numbers + bar + cursor,
-            lines.height() + frame + metrics.lineSpacing()};
 }
 
 // It records only while shown: hidden, each change the program makes costs one pointer test.
 void HowItWorks::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     recorder_.start();
-    if (!event->spontaneous()) placeBesideMainWindow();
+    if (!event->spontaneous()) placer_.place();
     showFrame();
 }
 
@@ -172,43 +134,8 @@ void HowItWorks::hideEvent(QHideEvent* event) {
     recorder_.stop();
     frame_.stop();
     outline_.hide();
-    frameCheck_.stop();
+    placer_.stop();
     timeBar_->returnToRealTime();
-}
-
-void HowItWorks::placeBesideMainWindow() {
-    Form* main = runtime_.startupForm();
-    if (!main || !main->isShown()) return;
-    const QMargins margins = knownFrame();
-    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
-    if (margins.isNull() && !frameCheck_.isActive()) {
-        frameChecksLeft_ = kFrameChecks;
-        frameCheck_.start();
-    }
-    const QRect place = placeBeside(main->window()->frameGeometry(), size() + frame,
-                                    main->window()->screen()->availableGeometry());
-    // The inside, placed exactly: where a window manager puts a window asked for by its frame's
-    // corner varies with when Qt learnt of the frame.
-    setGeometry(place.marginsRemoved(margins));
-}
-
-// Qt works out a window's frame when first asked and keeps it: asked before the window manager
-// has framed the window (before it is exposed), it would keep none.
-QMargins HowItWorks::knownFrame() const {
-    const QWindow* window = windowHandle();
-    return window && window->isExposed() ? window->frameMargins() : QMargins();
-}
-
-// Qt knows a window's frame only once the window manager has framed it, after the first
-// placing, and tells no event of it: the window looks every 50 ms for three seconds and is
-// placed again, once, when it is framed. Unframed (no window manager), it stays where it is.
-void HowItWorks::placeAgainOnceFramed() {
-    if (!knownFrame().isNull()) {
-        frameCheck_.stop();
-        placeBesideMainWindow();
-    } else if (--frameChecksLeft_ <= 0) {
-        frameCheck_.stop();
-    }
 }
 
 qint64 HowItWorks::now() const {
@@ -258,15 +185,6 @@ void HowItWorks::entryChosen(int entry) {
     outline_.flash(watch.what(entry).owner, this);
     if (!timeBar_->follow()->isChecked())
         codePane_->showLine(watch.author(entry).file, watch.author(entry).line);
-}
-
-// The control whose event a row's handler answers: "cmdScroll_Click" with Index 1 is
-// "cmdScroll(1)"; a form's own events have none.
-QString HowItWorks::controlOf(const EventLog::Row& row) {
-    QString control = row.handler.left(row.handler.lastIndexOf(QLatin1Char('_')));
-    if (control == QLatin1String("Form")) return {};
-    if (row.index >= 0) control += QStringLiteral("(%1)").arg(row.index);
-    return control;
 }
 
 // While a mark shows, frames go on until it fades.

@@ -7,6 +7,7 @@
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/control_outline.h"
 #include "platform/how_it_works/recorder.h"
+#include "platform/how_it_works/window_placer.h"
 
 class QSplitter;
 
@@ -39,14 +40,9 @@ class HowItWorks final : public QWidget {
     void build();
     void fillEffectChoice(const std::vector<NamedEffect>& effects);
     void chooseDefaultSize();
-    QSize codeTextRoom() const;
-    void placeBesideMainWindow();
-    void placeAgainOnceFramed();
-    QMargins knownFrame() const;
     void followLastRun();
     void showCodeOfChosenRow();
     void entryChosen(int entry);
-    static QString controlOf(const EventLog::Row& row);
     void frameDue();
     void refreshWatch();
     qint64 now() const;
@@ -55,12 +51,9 @@ class HowItWorks final : public QWidget {
     std::optional<CodeIndex> code_;
     Recorder recorder_;
     ControlOutline outline_;
+    WindowPlacer placer_;
     QTimer frame_;
     qint64 lastFrame_ = 0;  // when the panes were last brought up to date, on now()
-    // Placed before the window manager framed it: looked at until its frame is known, then
-    // placed again.
-    QTimer frameCheck_;
-    int frameChecksLeft_ = 0;
 
     TimeBar* timeBar_;
     EventsView* events_;
