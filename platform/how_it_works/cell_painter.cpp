@@ -13,7 +13,12 @@ void CellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QString text = std::exchange(cell.text, QString());
     const QWidget* view = cell.widget;
     const QStyle* style = view ? view->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    // A cell with neither icon nor check box is the style's item panel, and its focus frame
+    // when it has one: only then is the style's whole item layout needed.
+    if (cell.state & QStyle::State_HasFocus)
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    else
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, view);
     if (text.isEmpty()) return;
 
     // Where and in which colour the style would put the text.
@@ -37,9 +42,14 @@ void CellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
 const QStaticText& CellPainter::laidOut(const QString& text, const QFont& font, int width) const {
     const Key key{text, font, width};
     if (const QStaticText* known = laidOut_.object(key)) return *known;
-    auto* line = new QStaticText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+    // Laid out whole first: most cells fit, and eliding would lay each out twice.
+    auto* line = new QStaticText(text);
     line->setTextFormat(Qt::PlainText);
     line->prepare(QTransform(), font);
+    if (line->size().width() > width) {
+        line->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+        line->prepare(QTransform(), font);
+    }
     laidOut_.insert(key, line);
     return *line;
 }

@@ -9,7 +9,8 @@ namespace forms {
 
 // Draws a cell's text from a cache of text already laid out: rows drawn again many times a
 // second with mostly the same words lay out only what is new. Everything but the text (the
-// background, the selection, the focus) is drawn by the style, as any view draws it.
+// background, the selection, the focus) is drawn by the style, as any view draws it. The
+// cells hold text alone: no icon, no check box.
 class CellPainter final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;

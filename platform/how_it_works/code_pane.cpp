@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "platform/how_it_works/code_room.h"
-#include "platform/how_it_works/numbered_code.h"
 
 namespace forms {
 
@@ -45,6 +44,7 @@ CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* pare
     text_->setFont(codeFont());
     text_->setAccessibleName(QStringLiteral("Code"));
     text_->setTabChangesFocus(true);
+    note_ = text_->document();
     if (!code_)
         text_->setPlainText(
             QStringLiteral("The program's code could not be read, so no handler's code can "
@@ -70,6 +70,7 @@ void CodePane::showMethod(const QString& form, const QString& method, const QLis
     if (!place) {
         shownFile_ = -1;
         heading_->clear();
+        text_->showDocument(note_);
         text_->setPlainText(
             QStringLiteral("%1.%2 is not in the program's code.").arg(form, method));
         return;
@@ -92,7 +93,20 @@ void CodePane::showFile(int file) {
     shownFile_ = file;
     const CodeIndex::File& f = code_->files()[static_cast<std::size_t>(file)];
     heading_->setText(f.headComment);
-    text_->setPlainText(f.lines.join(QLatin1Char('\n')));
+    text_->showDocument(documentOf(file));
+}
+
+QTextDocument* CodePane::documentOf(int file) {
+    const auto place = static_cast<std::size_t>(file);
+    if (documents_.size() <= place) documents_.resize(code_->files().size(), nullptr);
+    QTextDocument*& document = documents_[place];
+    if (!document) {
+        document = new QTextDocument(text_);
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+        document->setDefaultFont(text_->font());
+        document->setPlainText(code_->files()[place].lines.join(QLatin1Char('\n')));
+    }
+    return document;
 }
 
 // Marks in the palette's highlight, light or strong over the code's own background, so that a

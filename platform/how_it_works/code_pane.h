@@ -2,17 +2,20 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "platform/how_it_works/code_index.h"
+#include "platform/how_it_works/numbered_code.h"
 
 class QLabel;
-class QPlainTextEdit;
+class QTextDocument;
 
 namespace forms {
 
 // The code of one handler: its file, scrolled to it, its lines marked, under the comment that
 // heads the file. Asked again for what it shows, it sets nothing: handlers that run many times a
-// second cost it nothing, and switching between files changes no layout.
+// second cost it nothing. Each file is made a document once and kept, so that switching between
+// files lays out only the lines in sight and changes no layout around them.
 class CodePane final : public QWidget {
   public:
     // Without the program's code, it says so and names where it was looked for.
@@ -33,12 +36,15 @@ class CodePane final : public QWidget {
 
   private:
     void showFile(int file);
+    QTextDocument* documentOf(int file);
     void mark(int first, int last, const QList<int>& strong);
     void reserveHeadingHeight();
 
     const CodeIndex* code_;
     QLabel* heading_;
-    QPlainTextEdit* text_;
+    NumberedCode* text_;
+    QTextDocument* note_;                    // what shows where no file can
+    std::vector<QTextDocument*> documents_;  // a file's, once shown; the text's children
     QString shownForm_, shownMethod_;
     QList<int> shownStrong_;
     int shownFile_ = -1;

@@ -95,8 +95,10 @@ EventLog::Row& EventLog::rowBy(Place::By by, qint64 time) {
 }
 
 void EventLog::fail(int number, const QString& description) {
-    if (Row* row = open())
+    if (Row* row = open()) {
         row->error = QStringLiteral("Run-time error %1: %2").arg(number).arg(description);
+        recoloured_ = true;  // the whole row turns the colour of an error
+    }
 }
 
 void EventLog::end() {
@@ -110,12 +112,15 @@ void EventLog::end() {
     open_ = -1;
 }
 
+// A row's time and event are set when it comes; later runs change only its count and changes.
 bool EventLog::publish() {
     const qint64 first = std::max(changedFirst_, dropped_);
     const qint64 last = changedLast_;
+    const int fromColumn = recoloured_ ? TimeColumn : HandlerColumn;
     changedFirst_ = 0, changedLast_ = -1;
+    recoloured_ = false;
     if (first > last) return false;
-    emit dataChanged(index(static_cast<int>(first - dropped_), 0),
+    emit dataChanged(index(static_cast<int>(first - dropped_), fromColumn),
                      index(static_cast<int>(last - dropped_), ColumnCount - 1));
     return true;
 }

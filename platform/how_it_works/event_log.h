@@ -91,6 +91,7 @@ class EventLog final : public QAbstractTableModel {
     qint64 open_ = -1;  // the number of the row the running handler writes to
     // The rows changed since the last publish(), as numbers; none while first > last.
     qint64 changedFirst_ = 0, changedLast_ = -1;
+    bool recoloured_ = false;  // a row changed colour since the last publish()
 };
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 #include "platform/how_it_works/events_view.h"
 
 #include <QScrollBar>
+#include <utility>
 
 namespace forms {
 
@@ -14,8 +15,12 @@ EventsView::EventsView(EventLog& log, QWidget* parent)
     setColumnWidth(EventLog::EventColumn, 80);
     setColumnWidth(EventLog::HandlerColumn, 230);
     connect(filter_, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (verticalScrollBar()->value() >= verticalScrollBar()->maximum() - 1) scrollToBottom();
+        toEnd_ = toEnd_ || verticalScrollBar()->value() >= verticalScrollBar()->maximum() - 1;
     });
+}
+
+void EventsView::showNewRows() {
+    if (std::exchange(toEnd_, false)) scrollToBottom();
 }
 
 void EventsView::onRowChosen(std::function<void(const EventLog::Row&)> chosen) {

@@ -9,7 +9,8 @@
 namespace forms {
 
 // The Events pane: the rows of the log for the effect chosen, kept scrolled to the newest
-// while the view is at its end.
+// while the view is at its end. Scrolling lays out every row, so new rows are scrolled to
+// once a frame (showNewRows()), not once a row.
 class EventsView final : public RowsView {
   public:
     EventsView(EventLog& log, QWidget* parent);
@@ -19,10 +20,13 @@ class EventsView final : public RowsView {
     void onRowChosen(std::function<void(const EventLog::Row&)> chosen);
     // The log's row at the current place, or null.
     const EventLog::Row* currentRow() const;
+    // Scrolls to the rows that came since the last frame, if the view was at its end.
+    void showNewRows();
 
   private:
     EventLog& log_;
     EffectFilter* filter_;
+    bool toEnd_ = false;
 };
 
 }  // namespace forms

@@ -154,6 +154,7 @@ void HowItWorks::showFrame() {
     frame_.stop();
     lastFrame_ = now();
     recorder_.log().publish();
+    events_->showNewRows();
     followLastRun();
     refreshWatch();
 }

@@ -19,14 +19,23 @@ class NumberedCode::Gutter final : public QWidget {
 };
 
 NumberedCode::NumberedCode(QWidget* parent) : QPlainTextEdit(parent), gutter_(new Gutter(*this)) {
-    connect(this, &QPlainTextEdit::blockCountChanged, this,
-            [this] { setViewportMargins(gutterWidth(), 0, 0, 0); });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &NumberedCode::fitGutter);
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0)
             gutter_->scroll(0, dy);
         else
             gutter_->update(0, rect.y(), gutter_->width(), rect.height());
     });
+    fitGutter();
+}
+
+void NumberedCode::showDocument(QTextDocument* document) {
+    if (document == this->document()) return;
+    setDocument(document);
+    fitGutter();
+}
+
+void NumberedCode::fitGutter() {
     setViewportMargins(gutterWidth(), 0, 0, 0);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <algorithm>
 
 #include "platform/how_it_works/cell_painter.h"
 
@@ -24,17 +25,19 @@ RowsView::RowsView(QAbstractItemModel* model, const QString& name, QWidget* pare
 }
 
 // Qt's own views draw the whole view again for a change that spans more than one cell. Rows
-// here never change height and are never edited in place, so only what shows of the rows
+// here never change height and are never edited in place, so only what shows of the cells
 // changed is drawn, and screen readers are told as the view would tell them.
 void RowsView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                            const QList<int>& /*roles*/) {
     QRegion changed;
     const QRect shown = viewport()->rect();
+    const int left =
+        topLeft.column() == 0 ? shown.left() : header()->sectionViewportPosition(topLeft.column());
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         QRect line = visualRect(model()->index(row, 0, topLeft.parent()));
         if (line.top() > shown.bottom()) break;
         if (line.bottom() < shown.top()) continue;
-        line.setLeft(shown.left());
+        line.setLeft(std::max(left, shown.left()));
         line.setRight(shown.right());
         changed += line;
     }
