@@ -25,6 +25,9 @@ constexpr const char* kUsage =
     "  Menu, Shift+F10    press on the question mark as the right mouse button does\n"
     "  Escape             close the code viewer or the How It Works window\n"
     "  F1                 open the \"How It Works\" window\n"
+    "  Ctrl+Left          in How It Works, while paused: step back over the latest run\n"
+    "  Ctrl+Right         in How It Works, while paused: step forward (or run the next tick)\n"
+    "  F2                 in How It Works: type a new value for the chosen Watch entry\n"
     "\n"
     "  --help             show this help and end\n"
     "  --version          show the version and end";

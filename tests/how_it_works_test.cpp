@@ -2,15 +2,20 @@
 // one row, the code of the handler, and time held, stepped and slowed through the runtime's
 // clock.
 
+#include "platform/how_it_works/how_it_works.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QTextBlock>
 #include <QTreeView>
 #include <map>
@@ -23,6 +28,7 @@
 #include "platform/how_it_works/placement.h"
 #include "platform/how_it_works/watch_list.h"
 #include "platform/properties/watch.h"
+#include "platform/runtime/boxes.h"
 
 namespace {
 
@@ -291,6 +297,177 @@ TEST_F(HowItWorksTest, TheBallsTicksRedrawTheEventsAndTheWatchAFewTimesASecond) 
     EXPECT_LE(watchUpdates, 30);
 }
 
+// Every value as it was before the first change the window saw and after the last: told by a
+// watcher set before the window's, which the window tells in turn.
+class FirstAndLast final : public Watcher {
+  public:
+    FirstAndLast() : before_(watcher()) { setWatcher(this); }
+    ~FirstAndLast() override { setWatcher(before_); }
+    std::map<QString, QString> first, last;
+
+  private:
+    void handlerStarted(const HandlerRun&) override {}
+    void handlerFailed(const RuntimeError&) override {}
+    void handlerEnded() override {}
+    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                 const Place&) override {
+        first.try_emplace(what.text(), valueText(from));
+        last[what.text()] = valueText(to);
+    }
+    Watcher* before_;
+};
+
+class TimeBothWaysTest : public HowItWorksTest {
+  protected:
+    void frame() { static_cast<HowItWorks*>(window())->showFrame(); }
+    void pause() { button("Pause")->setChecked(true); }
+    int stepBackAll() {
+        int steps = 0;
+        while (button("Step back")->isEnabled()) button("Step back")->click(), ++steps;
+        return steps;
+    }
+    // The Watch as the window shows it: name to value.
+    std::map<QString, QString> watched() const {
+        const QAbstractItemModel* m = part<QTreeView>("Watch")->model();
+        std::map<QString, QString> values;
+        for (int r = 0; r < m->rowCount(); ++r)
+            values[m->index(r, 0).data().toString()] = m->index(r, 1).data().toString();
+        return values;
+    }
+    QModelIndex watchEntry(const char* name) const {
+        const QAbstractItemModel* m = part<QTreeView>("Watch")->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            if (m->index(r, 0).data().toString() == QLatin1String(name)) return m->index(r, 0);
+        return {};
+    }
+    bool tryValue(const char* name, const char* typed) {
+        const QModelIndex entry = watchEntry(name);
+        return part<QTreeView>("Watch")->model()->setData(entry.siblingAtColumn(1),
+                                                          QString::fromUtf8(typed), Qt::EditRole);
+    }
+};
+
+// Each timer effect runs 200 runs from its start, is stepped back all the way (across the
+// click that started it) and shows every value and every pixel as before; stepped forward
+// again, as after.
+TEST_F(TimeBothWaysTest, EachEffectStepsBackToItsStartAndForwardToItsEnd) {
+    struct Effect {
+        const char* name;
+        std::function<forms::Control&(frmAnimate&)> start;
+        int intervalMs;
+    };
+    const std::vector<Effect> effects = {
+        {"Scrolling text", [](frmAnimate& f) -> forms::Control& { return f.cmdScroll(1); }, 100},
+        {"Bouncing ball", [](frmAnimate& f) -> forms::Control& { return f.cmdDirection(1); }, 10},
+        {"Flashing button", [](frmAnimate& f) -> forms::Control& { return f.cmdFlasher; }, 200},
+        {"Face", [](frmAnimate& f) -> forms::Control& { return f.imgFace; }, 100}};
+    frmAnimate& f = start();
+    // The main window as it shows, but for the button clicked: the pointer still over it lights
+    // it, which no value does.
+    const forms::Control* clicked = nullptr;
+    const auto shown = [&] {
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        for (QWidget* w : f.window()->findChildren<QWidget*>())
+            if (w->accessibleName() == QLatin1String("Outline")) w->hide();  // the window's
+        harness.settle();
+        QImage image = f.window()->grab().toImage();
+        if (clicked) {
+            QPainter blank(&image);
+            blank.fillRect(
+                QRect(clicked->widget()->mapTo(f.window(), QPoint()), clicked->widget()->size()),
+                Qt::black);
+        }
+        return image;
+    };
+    for (const Effect& effect : effects) {
+        SCOPED_TRACE(effect.name);
+        FirstAndLast values;  // told by the window, which it must be set before
+        open();
+        clicked = &effect.start(f);
+        const QImage before = shown();
+        click(*clicked);
+        ticks(200, effect.intervalMs);
+        const QImage after = shown();
+        pause();
+        EXPECT_GT(stepBackAll(), 1);
+        frame();
+        EXPECT_TRUE(shown() == before);
+        for (const auto& [name, value] : values.first)
+            EXPECT_EQ(watched()[name], value) << name.toStdString();
+        auto* timeline = part<QSlider>("Timeline");
+        timeline->setValue(timeline->maximum());  // all the way forward again
+        frame();
+        EXPECT_TRUE(shown() == after);
+        for (const auto& [name, value] : values.last)
+            EXPECT_EQ(watched()[name], value) << name.toStdString();
+        window()->hide();
+        for (Timer* t : {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4}) t->Enabled = false;
+    }
+}
+
+// Stepped back over, a handler that asked a question is written back, never run again: no box
+// opens; ending Pause drops exactly the runs stepped back over from the log.
+TEST_F(TimeBothWaysTest, StepsWriteValuesOnlyAndEndingPauseDropsTheRunsSteppedBackOver) {
+    frmAnimate& f = start();
+    open();
+    pause();
+    harness.moveTo(f, testing_support::Harness::centreOf(f.imgMenu(1)));
+    harness.answerBoxesWith(vbNo);
+    click(f.imgMenuOver(1));
+    ASSERT_EQ(harness.boxes().size(), 1u);
+    for (int i = 0; i < 3; ++i) click(f.cmdDirection(i % 2));
+    frame();
+    const int rows = part<QTreeView>("Events")->model()->rowCount();
+    for (int i = 0; i < 4; ++i) button("Step back")->click();
+    button("Step")->click();
+    EXPECT_EQ(harness.boxes().size(), 1u);
+    button("Pause")->setChecked(false);
+    frame();
+    EXPECT_EQ(part<QTreeView>("Events")->model()->rowCount(), rows - 3);
+}
+
+// A value marked pauses the program right after the run that changes it: the ball's turn.
+TEST_F(TimeBothWaysTest, AMarkedValuePausesTheProgramWhenItChanges) {
+    frmAnimate& f = start();
+    open();
+    click(f.cmdDirection(1));
+    for (int i = 0; i < 2000 && !watchEntry("intStep").isValid(); ++i) ticks(1, 10), frame();
+    const QModelIndex step = watchEntry("intStep");  // the ball has turned once
+    ASSERT_TRUE(step.isValid());
+    part<QTreeView>("Watch")->model()->setData(step, Qt::Checked, Qt::CheckStateRole);
+    const int before = f.intStep.get().value();
+    for (int i = 0; i < 2000 && !harness.runtime().clock().held(); ++i) ticks(1, 10);
+    EXPECT_TRUE(harness.runtime().clock().held());
+    EXPECT_EQ(f.intStep.get().value(), -before);  // paused right at the next turn
+    ticks(50, 10);
+    EXPECT_EQ(f.intStep.get().value(), -before);
+}
+
+// A value typed is written through the same setter and recorded as yours; one the value could
+// never take is refused with a message and nothing changed.
+TEST_F(TimeBothWaysTest, ATypedValueIsWrittenOrRefusedWithNothingChanged) {
+    frmAnimate& f = start();
+    open();
+    f.hsbSpeed.Value = 5;
+    click(f.cmdDirection(1));
+    for (int i = 0; i < 2000 && !watchEntry("intStep").isValid(); ++i) ticks(1, 10), frame();
+    const std::map<QString, QString> shown = watched();
+    for (const char* typed : {"fast", "40000"}) EXPECT_FALSE(tryValue("intStep", typed));
+    EXPECT_FALSE(tryValue("hsbSpeed.Value", "99"));
+    EXPECT_FALSE(tryValue("Timer4.Enabled", "maybe"));
+    frame();
+    EXPECT_EQ(watched(), shown);
+    EXPECT_TRUE(part<QLabel>("Message")->text().startsWith(QLatin1String("Timer4.Enabled stays")));
+    EXPECT_TRUE(tryValue("intStep", "-200"));
+    EXPECT_EQ(f.intStep.get().value(), -200);
+    EXPECT_TRUE(tryValue("Timer4.Enabled", "False"));
+    EXPECT_FALSE(f.Timer4.Enabled.get());
+    frame();
+    EXPECT_TRUE(
+        events().last().contains(QStringLiteral("Timer4.Enabled: True \u2192 False (by you)")))
+        << eventText();
+}
+
 // Each file under its heading, each handler from the comment above it to its closing brace
 // (also the last of a file, before the next heading), with either line end.
 TEST(CodeIndex, FindsFilesUnderTheirHeadingsAndHandlersUpToTheirBraces) {
@@ -347,8 +524,8 @@ TEST(Placement, RightElseLeftElseBelowElseOverTheWindow) {
 TEST(WatchList, NewNamesJoinAndMarksFade) {
     WatchList watch;
     const char* left = "Left";
-    watch.changed({QStringLiteral("imgBall"), left}, Integer(10), {}, 1, 0);
-    watch.changed({QString(), "intStep"}, Integer(-10), {}, 1, 0);
+    watch.changed({QStringLiteral("imgBall"), left, {}}, Integer(10), {}, 1, 0);
+    watch.changed({QString(), "intStep", {}}, Integer(-10), {}, 1, 0);
     EXPECT_EQ(watch.rowCount(), 0);
     EXPECT_TRUE(watch.refresh(0));
     ASSERT_EQ(watch.rowCount(), 2);
@@ -359,7 +536,7 @@ TEST(WatchList, NewNamesJoinAndMarksFade) {
                      [&](const QModelIndex& a, const QModelIndex& b) {
                          told.push_back({a.row(), b.row()});
                      });
-    watch.changed({QStringLiteral("imgBall"), left}, Integer(20), {}, 1, 500);
+    watch.changed({QStringLiteral("imgBall"), left, {}}, Integer(20), {}, 1, 500);
     EXPECT_TRUE(watch.refresh(500));
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{0, 0}}));
     EXPECT_EQ(watch.index(0, WatchList::ValueColumn).data().toString(), QLatin1String("20"));

@@ -90,6 +90,13 @@ void HScrollBar::rangeChanged() {
     widget_->setPageStep(LargeChange.get().value());
 }
 
+QString HScrollBar::refusedValue(const Integer& value) const {
+    const int low = std::min(Min.get().value(), Max.get().value());
+    const int high = std::max(Min.get().value(), Max.get().value());
+    if (value.value() >= low && value.value() <= high) return {};
+    return QStringLiteral("Value lies from %1 to %2 on this bar.").arg(low).arg(high);
+}
+
 // Value set by the program: it must lie within Min..Max. The bar follows, and Change is raised
 // as for the user's change.
 void HScrollBar::valueChanged() {

@@ -15,11 +15,13 @@ class HScrollBar final : public Control {
 
     Property<Integer, HScrollBar> Min{this, "Min", &HScrollBar::rangeChanged};
     Property<Integer, HScrollBar> Max{this, "Max", &HScrollBar::rangeChanged, 32767};
-    Property<Integer, HScrollBar> Value{this, "Value", &HScrollBar::valueChanged};
+    Property<Integer, HScrollBar> Value{this, "Value", &HScrollBar::valueChanged,
+                                        {},   nullptr, &HScrollBar::refusedValue};
     Property<Integer, HScrollBar> SmallChange{this, "SmallChange", &HScrollBar::rangeChanged, 1};
     Property<Integer, HScrollBar> LargeChange{this, "LargeChange", &HScrollBar::rangeChanged, 1};
 
   private:
+    QString refusedValue(const Integer& value) const;
     void rangeChanged();
     void valueChanged();
     void moved(int value);

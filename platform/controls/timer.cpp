@@ -22,6 +22,10 @@ void Timer::enabledChanged() {
     restart();
 }
 
+QString Timer::refusedInterval(const Integer& interval) const {
+    return interval < 0 ? QStringLiteral("An Interval is never below 0.") : QString();
+}
+
 void Timer::restart() {
     for (const auto& changed : runningWatchers_) changed();
     if (!Enabled || Interval <= 0) {

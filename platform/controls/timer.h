@@ -15,7 +15,8 @@ class Timer final : public Control, public RunningState {
     Timer(LoadedForm& form, const ControlDesc& desc, QString name, int index, QWidget* container);
     ~Timer() override;
 
-    Property<Integer, Timer> Interval{this, "Interval", &Timer::restart};
+    Property<Integer, Timer> Interval{this, "Interval", &Timer::restart,
+                                      {},   nullptr,    &Timer::refusedInterval};
     Event Tick;
 
     void stop();
@@ -28,6 +29,7 @@ class Timer final : public Control, public RunningState {
     }
 
   private:
+    QString refusedInterval(const Integer& interval) const;
     void enabledChanged() override;
     void restart();
 

@@ -10,15 +10,15 @@ void CellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const {
     QStyleOptionViewItem cell(option);
     initStyleOption(&cell, index);
+    // A check box or the focus frame needs the style's whole item layout; a cell of text alone
+    // is the style's item panel with the text on it.
+    if (cell.state & QStyle::State_HasFocus ||
+        cell.features & QStyleOptionViewItem::HasCheckIndicator)
+        return QStyledItemDelegate::paint(painter, option, index);
     const QString text = std::exchange(cell.text, QString());
     const QWidget* view = cell.widget;
     const QStyle* style = view ? view->style() : QApplication::style();
-    // A cell with neither icon nor check box is the style's item panel, and its focus frame
-    // when it has one: only then is the style's whole item layout needed.
-    if (cell.state & QStyle::State_HasFocus)
-        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
-    else
-        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, view);
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, view);
     if (text.isEmpty()) return;
 
     // Where and in which colour the style would put the text.

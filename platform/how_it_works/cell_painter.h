@@ -9,8 +9,8 @@ namespace forms {
 
 // Draws a cell's text from a cache of text already laid out: rows drawn again many times a
 // second with mostly the same words lay out only what is new. Everything but the text (the
-// background, the selection, the focus) is drawn by the style, as any view draws it. The
-// cells hold text alone: no icon, no check box.
+// background, the selection, the focus) is drawn by the style, as any view draws it; a cell
+// with a check box or the focus is drawn by the style whole.
 class CellPainter final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;

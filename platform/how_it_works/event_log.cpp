@@ -2,6 +2,8 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <algorithm>
 
 #include "platform/how_it_works/effect_filter.h"
@@ -41,6 +43,7 @@ void EventLog::begin(const HandlerRun& run, int effect) {
                 open_ = number;
     }
     if (open_ >= 0) {
+        touch(open_);
         Row& row = rows_[static_cast<std::size_t>(open_ - dropped_)];
         row.latest = run.time;
         ++row.count;
@@ -60,7 +63,9 @@ EventLog::Row* EventLog::open() {
 void EventLog::change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                       const Author& author, qint64 time) {
     Row* row = open();
-    if (!row) {
+    if (row) {
+        touch(open_);
+    } else {
         if (author.by == Place::By::Code) return;  // a handler's, begun before watching
         row = &rowBy(author.by, time);
     }
@@ -78,6 +83,7 @@ void EventLog::change(const Watched& what, const WatchedValue& from, const Watch
 // row if it is one by them, else a new one.
 EventLog::Row& EventLog::rowBy(Place::By by, qint64 time) {
     const qint64 last = dropped_ + static_cast<qint64>(rows_.size()) - 1;
+    if (!rows_.empty() && rows_.back().handler.isEmpty() && rows_.back().by == by) touch(last);
     if (rows_.empty() || !rows_.back().handler.isEmpty() || rows_.back().by != by) {
         repeating_.clear();
         Row row;
@@ -96,6 +102,7 @@ EventLog::Row& EventLog::rowBy(Place::By by, qint64 time) {
 
 void EventLog::fail(int number, const QString& description) {
     if (Row* row = open()) {
+        touch(open_);
         row->error = QStringLiteral("Run-time error %1: %2").arg(number).arg(description);
         recoloured_ = true;  // the whole row turns the colour of an error
     }
@@ -125,6 +132,52 @@ bool EventLog::publish() {
     return true;
 }
 
+void EventLog::touch(qint64 number) {
+    if (beforeChange_) beforeChange_(number, rows_[static_cast<std::size_t>(number - dropped_)]);
+}
+
+const EventLog::Row* EventLog::rowNumbered(qint64 number) const {
+    if (number < dropped_ || number >= nextNumber()) return nullptr;
+    return &rows_[static_cast<std::size_t>(number - dropped_)];
+}
+
+int EventLog::placeOf(qint64 number) const {
+    return rowNumbered(number) ? static_cast<int>(number - dropped_) : -1;
+}
+
+void EventLog::markChanged(qint64 number) {
+    recoloured_ = true;  // undone or not: the whole row
+    if (changedFirst_ > changedLast_) {
+        changedFirst_ = changedLast_ = number;
+    } else {
+        changedFirst_ = std::min(changedFirst_, number);
+        changedLast_ = std::max(changedLast_, number);
+    }
+}
+
+void EventLog::restore(qint64 number, const Row& state) {
+    if (!rowNumbered(number)) return;
+    rows_[static_cast<std::size_t>(number - dropped_)] = state;
+    markChanged(number);
+}
+
+void EventLog::setUndone(qint64 number, bool undone) {
+    if (!rowNumbered(number)) return;
+    rows_[static_cast<std::size_t>(number - dropped_)].undone = undone;
+    markChanged(number);
+}
+
+void EventLog::dropFrom(qint64 number) {
+    number = std::max(number, dropped_);
+    if (number >= nextNumber()) return;
+    beginRemoveRows({}, static_cast<int>(number - dropped_), static_cast<int>(rows_.size()) - 1);
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(number - dropped_), rows_.end());
+    endRemoveRows();
+    std::erase_if(repeating_, [number](qint64 row) { return row >= number; });
+    if (open_ >= number) open_ = -1;
+    changedLast_ = std::min(changedLast_, number - 1);
+}
+
 void EventLog::append(Row row) {
     if (rows_.size() >= kMostRows) dropOldest();
     const int place = static_cast<int>(rows_.size());
@@ -148,6 +201,8 @@ QString Author::text() const {
             return QStringLiteral("by the control");
         case Place::By::Runtime:
             return QStringLiteral("by the runtime");
+        case Place::By::You:
+            return QStringLiteral("by you");
         case Place::By::Code:
             break;
     }
@@ -175,6 +230,7 @@ QString EventLog::fullTextOf(const Row& row) {
                     .arg(secondsOf(row.latest));
     const QString changes = changesOf(row);
     if (!changes.isEmpty()) text += QStringLiteral(": ") + changes;
+    if (row.undone) text += QStringLiteral(" (stepped back over)");
     return text;
 }
 
@@ -211,6 +267,8 @@ QVariant EventLog::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Row& r = row(index.row());
     if (role == EffectFilter::kEffectsRole) return QVariant::fromValue(QList<int>{r.effect});
+    if (role == Qt::ForegroundRole && r.undone)
+        return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
     if (role == Qt::ForegroundRole && !r.error.isEmpty()) return QBrush(QColor(0xB0, 0, 0));
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) return fullTextOf(r);
     if (role != Qt::DisplayRole) return {};

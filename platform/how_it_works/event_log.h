@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/properties/place.h"
@@ -51,6 +52,7 @@ class EventLog final : public QAbstractTableModel {
         std::vector<Change> changes;
         QString error;
         Place::By by = Place::By::Code;  // a row of changes made outside any handler: by whom
+        bool undone = false;             // all its runs are stepped back over: greyed
     };
 
     // A handler starts: a new row, or the next run of a repeating handler's row.
@@ -62,6 +64,20 @@ class EventLog final : public QAbstractTableModel {
     void end();
     // Tells the views of every row changed since the last time, in one signal; whether any was.
     bool publish();
+
+    // Going back in time: told of a row already there, by its number, just before a run or a
+    // change alters it; the number the next new row takes; a row set back to what it was (or
+    // on to what it became); and the rows from a number on, gone.
+    void onBeforeChange(std::function<void(qint64 number, const Row& row)> told) {
+        beforeChange_ = std::move(told);
+    }
+    qint64 nextNumber() const { return dropped_ + static_cast<qint64>(rows_.size()); }
+    const Row* rowNumbered(qint64 number) const;
+    void restore(qint64 number, const Row& state);
+    void setUndone(qint64 number, bool undone);
+    void dropFrom(qint64 number);
+    // The row's place in the table now, or -1 if it is gone.
+    int placeOf(qint64 number) const;
 
     // The row a handler's run went to, by its place in the table; its text as a line.
     const Row& row(int place) const { return rows_[static_cast<std::size_t>(place)]; }
@@ -80,6 +96,8 @@ class EventLog final : public QAbstractTableModel {
 
   private:
     Row* open();
+    void touch(qint64 number);
+    void markChanged(qint64 number);
     Row& rowBy(Place::By by, qint64 time);
     void append(Row row);
     void dropOldest();
@@ -92,6 +110,7 @@ class EventLog final : public QAbstractTableModel {
     // The rows changed since the last publish(), as numbers; none while first > last.
     qint64 changedFirst_ = 0, changedLast_ = -1;
     bool recoloured_ = false;  // a row changed colour since the last publish()
+    std::function<void(qint64, const Row&)> beforeChange_;
 };
 
 }  // namespace forms

@@ -19,6 +19,14 @@ EventsView::EventsView(EventLog& log, QWidget* parent)
     });
 }
 
+void EventsView::choose(int place) {
+    if (place < 0) return;
+    const QModelIndex row = filter_->mapFromSource(log_.index(place, 0));
+    if (!row.isValid()) return;
+    setCurrentIndex(row);
+    scrollTo(row);
+}
+
 void EventsView::showNewRows() {
     if (std::exchange(toEnd_, false)) scrollToBottom();
 }

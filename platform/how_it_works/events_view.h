@@ -22,6 +22,8 @@ class EventsView final : public RowsView {
     const EventLog::Row* currentRow() const;
     // Scrolls to the rows that came since the last frame, if the view was at its end.
     void showNewRows();
+    // Makes the log's row at `place` the current one, if the effect shown has it.
+    void choose(int place);
 
   private:
     EventLog& log_;

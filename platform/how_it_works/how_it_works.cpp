@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QShortcut>
@@ -49,6 +50,8 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
     setAttribute(Qt::WA_QuitOnClose, false);
     setAccessibleWindow(this);
     recorder_.setNow([this] { return now(); });
+    recorder_.setHoldEvents([this](bool held) { runtime_.holdEvents(held); });
+    recorder_.onMarkedChange([this](qint64 row) { pauseAtMarkedChange(row); });
     recorder_.setRuntimeTime([this] { return runtime_.clock().now(); });
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, [this] { showFrame(); });
@@ -61,7 +64,14 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
 HowItWorks::~HowItWorks() = default;
 
 void HowItWorks::build() {
-    timeBar_ = new TimeBar(runtime_, this);
+    timeBar_ = new TimeBar(runtime_,
+                           {[this] { return stepBack(); }, [this] { return stepForward(); },
+                            [this](bool paused) {
+                                // Time runs on from what shows.
+                                if (!paused) recorder_.dropUndone();
+                                showFrame();
+                            }},
+                           this);
     events_ = new EventsView(recorder_.log(), this);
     codePane_ = new CodePane(code_ ? &*code_ : nullptr, runtime_.files().keptPath(), this);
     watch_ = new WatchView(recorder_.watch(), this);
@@ -71,9 +81,15 @@ void HowItWorks::build() {
     panes_ = splitter(Qt::Vertical, events_, lower_);
     panes_->setStretchFactor(0, 1);
     panes_->setStretchFactor(1, 3);
+    message_ = new QLabel(this);
+    message_->setAccessibleName(QStringLiteral("Message"));
+    message_->setWordWrap(true);
+    message_->hide();
+    recorder_.watch().onRefused([this](const QString& why) { showMessage(why); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(timeBar_);
     layout->addWidget(panes_, 1);
+    layout->addWidget(message_);
     setTabOrder(timeBar_->effect(), events_);
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
@@ -94,6 +110,14 @@ void HowItWorks::build() {
         events_->showEffect(effect);
         watch_->showEffect(effect);
     });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left), this), &QShortcut::activated, this,
+            [this] {
+                if (runtime_.clock().held()) stepBack();
+            });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right), this), &QShortcut::activated,
+            this, [this] {
+                if (runtime_.clock().held() && !stepForward()) runtime_.stepTimer();
+            });
     for (const auto key : {Qt::Key_F1, Qt::Key_Escape})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
                 &QWidget::hide);
@@ -134,6 +158,7 @@ void HowItWorks::hideEvent(QHideEvent* event) {
     recorder_.stop();
     frame_.stop();
     outline_.hide();
+    showMessage({});
     placer_.stop();
     timeBar_->returnToRealTime();
 }
@@ -157,11 +182,57 @@ void HowItWorks::showFrame() {
     events_->showNewRows();
     followLastRun();
     refreshWatch();
+    if (runtime_.clock().held())
+        timeBar_->showHistory(static_cast<int>(recorder_.history().runs()),
+                              static_cast<int>(recorder_.history().undone()));
+}
+
+// One run back or forward in time: the windows show what they showed then, and the run's row
+// is chosen, its code shown and its control lit.
+bool HowItWorks::stepBack() {
+    if (!recorder_.stepBack()) return false;
+    showMoment();
+    return true;
+}
+
+bool HowItWorks::stepForward() {
+    if (!recorder_.stepForward()) return false;
+    showMoment();
+    return true;
+}
+
+// The run at the moment shown: the newest not stepped back over, or, with all stepped back,
+// the oldest.
+void HowItWorks::showMoment() {
+    const History& history = recorder_.history();
+    const std::size_t done = history.runs() - history.undone();
+    const qint64 number = history.rowOf(done > 0 ? done - 1 : 0);
+    showFrame();
+    const int place = recorder_.log().placeOf(number);
+    if (place < 0) return;
+    events_->choose(place);
+    showCodeOf(recorder_.log().row(place));
+}
+
+// A run changed a value marked in the Watch: time stops right after it, with its row chosen.
+void HowItWorks::pauseAtMarkedChange(qint64 row) {
+    timeBar_->pause();
+    showFrame();
+    const int place = recorder_.log().placeOf(row);
+    if (place < 0) return;
+    events_->choose(place);
+    showCodeOf(recorder_.log().row(place));
+}
+
+void HowItWorks::showMessage(const QString& message) {
+    message_->setText(message);
+    message_->setVisible(!message.isEmpty());
 }
 
 // With Follow on, the code shown is the last handler's, with the lines of its last run's
-// changes marked.
+// changes marked; while runs are stepped back over, the chosen run's.
 void HowItWorks::followLastRun() {
+    if (recorder_.history().undone() > 0) return;
     if (timeBar_->follow()->isChecked() && !recorder_.lastHandler().isEmpty())
         codePane_->showMethod(recorder_.lastForm(), recorder_.lastHandler(),
                               recorder_.lastRunLines());
@@ -171,13 +242,15 @@ void HowItWorks::followLastRun() {
 // handler that runs.
 void HowItWorks::showCodeOfChosenRow() {
     if (timeBar_->follow()->isChecked()) return;
-    const EventLog::Row* row = events_->currentRow();
-    if (!row) return;
-    const auto place = code_ ? code_->find(row->form, row->handler) : std::nullopt;
+    if (const EventLog::Row* row = events_->currentRow()) showCodeOf(*row);
+}
+
+void HowItWorks::showCodeOf(const EventLog::Row& row) {
+    const auto place = code_ ? code_->find(row.form, row.handler) : std::nullopt;
     QList<int> lines;
-    for (const EventLog::Change& change : row->changes)
+    for (const EventLog::Change& change : row.changes)
         if (place && change.author.file == place->file) lines << change.author.line;
-    codePane_->showMethod(row->form, row->handler, lines);
+    codePane_->showMethod(row.form, row.handler, lines);
 }
 
 // A Watch entry chosen: its control lights, and, not following, the line that last changed it.

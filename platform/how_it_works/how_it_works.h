@@ -9,6 +9,7 @@
 #include "platform/how_it_works/recorder.h"
 #include "platform/how_it_works/window_placer.h"
 
+class QLabel;
 class QSplitter;
 
 namespace forms {
@@ -42,6 +43,12 @@ class HowItWorks final : public QWidget {
     void chooseDefaultSize();
     void followLastRun();
     void showCodeOfChosenRow();
+    void showCodeOf(const EventLog::Row& row);
+    bool stepBack();
+    bool stepForward();
+    void showMoment();
+    void pauseAtMarkedChange(qint64 row);
+    void showMessage(const QString& message);
     void entryChosen(int entry);
     void frameDue();
     void refreshWatch();
@@ -59,6 +66,7 @@ class HowItWorks final : public QWidget {
     EventsView* events_;
     CodePane* codePane_;
     WatchView* watch_;
+    QLabel* message_;
     QSplitter* panes_;  // the Events above, the Code and the Watch below
     QSplitter* lower_;  // the Code beside the Watch
 };

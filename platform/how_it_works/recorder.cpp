@@ -1,5 +1,7 @@
 #include "platform/how_it_works/recorder.h"
 
+#include <utility>
+
 #include "platform/values/errors.h"
 
 namespace forms {
@@ -22,6 +24,25 @@ void Recorder::stop() {
     if (!recording_) return;
     recording_ = false;
     setWatcher(before_);
+    history_.clear();
+    watch_.clearPauses();
+}
+
+// Every handler is held while values are written back: what shows changes, nothing runs.
+bool Recorder::replay(const std::function<bool()>& move) {
+    replaying_ = true;
+    holdEvents_(true);
+    const bool moved = move();
+    holdEvents_(false);
+    replaying_ = false;
+    return moved;
+}
+
+// The places the history and the Watch would write to may go with the form.
+void Recorder::formUnloading() {
+    history_.clear();
+    watch_.forgetWriteBacks();
+    if (before_) before_->formUnloading();
 }
 
 void Recorder::handlerStarted(const HandlerRun& run) {
@@ -30,6 +51,8 @@ void Recorder::handlerStarted(const HandlerRun& run) {
     lastForm_ = run.form;
     lastHandler_ = run.handler;
     lastRunLines_.clear();
+    inHandler_ = true;
+    history_.begin();
     log_.begin(run, runningEffect_);
     if (before_) before_->handlerStarted(run);
 }
@@ -41,12 +64,26 @@ void Recorder::handlerFailed(const RuntimeError& error) {
 
 void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                        const Place& place) {
+    if (replaying_) {
+        watch_.restored(what, to, now_());
+        return;
+    }
+    if (!inHandler_ && !history_.running()) history_.begin();  // a change made outside any handler
+    history_.changed(what, from, to);
+    markedChanged_ = markedChanged_ || watch_.pausesOn(what);
     const Author author = authorOf(what, place);
     if (running_ && author.file == running_->file && !lastRunLines_.contains(author.line))
         lastRunLines_.push_back(author.line);
     log_.change(what, from, to, author, runtimeTime_());
     watch_.changed(what, to, author, runningEffect_, now_());
     if (before_) before_->changed(what, from, to, place);
+    if (!inHandler_) tellMarkedChange();
+}
+
+void Recorder::tellMarkedChange() {
+    if (!std::exchange(markedChanged_, false)) return;
+    history_.end();
+    markedChange_(history_.rowOf(history_.runs() - 1));
 }
 
 // The line the compiler named, in the program's code as it was read; for a copy (`a = b`),
@@ -66,9 +103,12 @@ Author Recorder::authorOf(const Watched& what, const Place& place) const {
 
 void Recorder::handlerEnded() {
     log_.end();
+    history_.end();
     running_.reset();
+    inHandler_ = false;
     if (before_) before_->handlerEnded();
     ended_();
+    tellMarkedChange();
 }
 
 }  // namespace forms

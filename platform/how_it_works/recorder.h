@@ -6,6 +6,7 @@
 
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
+#include "platform/how_it_works/history.h"
 #include "platform/how_it_works/watch_list.h"
 #include "platform/properties/watch.h"
 
@@ -25,6 +26,20 @@ class Recorder final : private Watcher {
 
     EventLog& log() { return log_; }
     WatchList& watch() { return watch_; }
+    const History& history() const { return history_; }
+
+    // Going back and forth in time, run by run, while `holdEvents` keeps every handler from
+    // running; what is written back is not recorded again. Whether there was a run to go to.
+    void setHoldEvents(std::function<void(bool)> hold) { holdEvents_ = std::move(hold); }
+    bool stepBack() {
+        return replay([this] { return history_.stepBack(); });
+    }
+    bool stepForward() {
+        return replay([this] { return history_.stepForward(); });
+    }
+    void dropUndone() { history_.dropUndone(); }
+    // Told, with its first row's number, of a run that changed a value marked in the Watch.
+    void onMarkedChange(std::function<void(qint64 row)> told) { markedChange_ = std::move(told); }
     // The handler that ran last, or empty.
     const QString& lastForm() const { return lastForm_; }
     const QString& lastHandler() const { return lastHandler_; }
@@ -41,7 +56,10 @@ class Recorder final : private Watcher {
     void handlerEnded() override;
     void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                  const Place& place) override;
+    void formUnloading() override;
     Author authorOf(const Watched& what, const Place& place) const;
+    bool replay(const std::function<bool()>& move);
+    void tellMarkedChange();
 
     const CodeIndex* code_;
     std::function<void()> ended_;
@@ -50,7 +68,13 @@ class Recorder final : private Watcher {
     std::optional<CodeIndex::Place> running_;  // the running handler's lines
     EventLog log_;
     WatchList watch_;
-    Watcher* before_ = nullptr;  // the watcher there was when recording started
+    History history_{log_};
+    std::function<void(bool)> holdEvents_ = [](bool) {};
+    std::function<void(qint64)> markedChange_ = [](qint64) {};
+    bool replaying_ = false;
+    bool inHandler_ = false;
+    bool markedChanged_ = false;  // the running run changed a value marked in the Watch
+    Watcher* before_ = nullptr;   // the watcher there was when recording started
     bool recording_ = false;
     int runningEffect_ = -1;
     QString lastForm_, lastHandler_;

@@ -5,7 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <array>
+#include <utility>
 
 #include "platform/runtime/runtime.h"
 
@@ -39,12 +42,26 @@ QLabel* labelFor(QWidget* buddy, const char* text, QWidget* parent) {
 
 }  // namespace
 
-TimeBar::TimeBar(Runtime& runtime, QWidget* parent) : QWidget(parent), runtime_(runtime) {
+TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
+    : QWidget(parent), runtime_(runtime), moves_(std::move(moves)) {
     setAccessibleName(QStringLiteral("Time"));
     pause_ = button("Pause", "Holds every timer where it stands", this);
     pause_->setCheckable(true);
-    step_ = button("Step", "Runs the next timer tick, once", this);
+    stepBack_ = button("Step back", "Undoes the latest handler run (Ctrl+Left)", this);
+    stepBack_->setEnabled(false);
+    step_ = button("Step",
+                   "Redoes the next run stepped back over, or runs the next timer tick "
+                   "(Ctrl+Right)",
+                   this);
     step_->setEnabled(false);
+    timeline_ = new QSlider(Qt::Horizontal, this);
+    timeline_->setAccessibleName(QStringLiteral("Timeline"));
+    timeline_->setAccessibleDescription(
+        QStringLiteral("Moves back and forth through the runs recorded, while paused"));
+    timeline_->setPageStep(10);
+    timeline_->setRange(0, 0);
+    timeline_->setEnabled(false);
+    timeline_->setMinimumWidth(120);
     slowMotion_ = new QComboBox(this);
     for (const Pace& pace : kPaces) {
         slowMotion_->addItem(QString::fromUtf8(pace.text), pace.divisor);
@@ -59,15 +76,24 @@ TimeBar::TimeBar(Runtime& runtime, QWidget* parent) : QWidget(parent), runtime_(
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             pause_, step_, labelFor(slowMotion_, "Slow motion", this), slowMotion_, follow_})
+    for (QWidget* w : std::initializer_list<QWidget*>{pause_, stepBack_, step_}) row->addWidget(w);
+    row->addWidget(timeline_, 1);
+    for (QWidget* w : std::initializer_list<QWidget*>{labelFor(slowMotion_, "Slow motion", this),
+                                                      slowMotion_, follow_})
         row->addWidget(w);
-    row->addStretch(1);
     row->addWidget(labelFor(effect_, "Effect", this));
     row->addWidget(effect_);
 
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { pauseToggled(on); });
-    connect(step_, &QPushButton::clicked, this, [this] { runtime_.stepTimer(); });
+    connect(stepBack_, &QPushButton::clicked, this, [this] { moves_.back(); });
+    connect(step_, &QPushButton::clicked, this, [this] { step(); });
+    // The timeline's place is the number of runs not stepped back over.
+    connect(timeline_, &QSlider::valueChanged, this, [this](int place) {
+        while (place < timeline_->maximum() - undone_ && moves_.back()) {
+        }
+        while (place > timeline_->maximum() - undone_ && moves_.forward()) {
+        }
+    });
     connect(slowMotion_, &QComboBox::currentIndexChanged, this, [this](int choice) {
         runtime_.clock().setSlowdown(slowMotion_->itemData(choice).toInt());
     });
@@ -76,6 +102,26 @@ TimeBar::TimeBar(Runtime& runtime, QWidget* parent) : QWidget(parent), runtime_(
 void TimeBar::pauseToggled(bool paused) {
     runtime_.clock().setHeld(paused);
     step_->setEnabled(paused);
+    timeline_->setEnabled(paused);
+    moves_.paused(paused);
+    stepBack_->setEnabled(paused && timeline_->maximum() > undone_);
+}
+
+void TimeBar::pause() {
+    pause_->setChecked(true);
+}
+
+// A run stepped back over comes again first; past the last, the next timer tick runs.
+void TimeBar::step() {
+    if (!moves_.forward()) runtime_.stepTimer();
+}
+
+void TimeBar::showHistory(int runs, int undone) {
+    undone_ = undone;
+    const QSignalBlocker quiet(timeline_);
+    timeline_->setRange(0, runs);
+    timeline_->setValue(runs - undone);
+    stepBack_->setEnabled(pause_->isChecked() && runs > undone);
 }
 
 void TimeBar::returnToRealTime() {

@@ -4,8 +4,11 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+#include <utility>
 
 #include "platform/how_it_works/effect_filter.h"
+#include "platform/how_it_works/typed_value.h"
+#include "platform/properties/place.h"
 
 namespace forms {
 
@@ -22,6 +25,31 @@ void WatchList::changed(const Watched& what, const WatchedValue& value, const Au
     entry.changedAt = now;
     entry.fresh = true;
     if (!entry.effects.contains(effect)) entry.effects.push_back(effect);
+}
+
+void WatchList::restored(const Watched& what, const WatchedValue& value, qint64 now) {
+    const auto it = byName_.constFind(what);
+    if (it == byName_.constEnd()) return;
+    Entry& entry = entries_[*it];
+    entry.value = value;
+    entry.changedAt = now;
+    entry.fresh = true;
+}
+
+bool WatchList::pausesOn(const Watched& what) const {
+    const auto it = byName_.constFind(what);
+    return it != byName_.constEnd() && entries_[*it].pauses;
+}
+
+void WatchList::clearPauses() {
+    for (Entry& entry : entries_) {
+        if (!std::exchange(entry.pauses, false)) continue;
+        entry.fresh = true;
+    }
+}
+
+void WatchList::forgetWriteBacks() {
+    for (Entry& entry : entries_) entry.what.where = {};
 }
 
 bool WatchList::refresh(qint64 now) {
@@ -70,12 +98,71 @@ int WatchList::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+Qt::ItemFlags WatchList::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (!index.isValid()) return flags;
+    const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
+    if (index.column() == NameColumn) flags |= Qt::ItemIsUserCheckable;
+    if (index.column() == ValueColumn && whyReadOnly(entry).isEmpty()) flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool WatchList::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid()) return false;
+    Entry& entry = entries_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::CheckStateRole && index.column() == NameColumn) {
+        entry.pauses = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index);
+        return true;
+    }
+    if (role == Qt::EditRole && index.column() == ValueColumn)
+        return tryValue(entry, value.toString());
+    return false;
+}
+
+// A value typed: read as the value's own type, checked by what it goes into, and written there
+// through the same setter the code uses; or refused with why, and nothing changed.
+bool WatchList::tryValue(Entry& entry, const QString& typed) {
+    if (!whyReadOnly(entry).isEmpty()) return false;
+    TypedValue read = readTyped(typed, entry.value);
+    if (read.refusal.isEmpty()) read.refusal = entry.what.where.refusal(read.value);
+    if (!read.refusal.isEmpty()) {
+        refused_(QStringLiteral("%1 stays %2: %3")
+                     .arg(entry.what.text(), valueText(entry.value), read.refusal));
+        return false;
+    }
+    refused_(QString());
+    const WriteBack where = entry.what.where;  // the entry may move while the value is written
+    where.write(read.value, Place::of(Place::By::You));
+    return true;
+}
+
+QString WatchList::whyReadOnly(const Entry& entry) const {
+    if (const QString why = notTypable(entry.value); !why.isEmpty()) return why;
+    if (!entry.what.where.target())
+        return QStringLiteral("Its form is gone, so it cannot be written to.");
+    return {};
+}
+
 QVariant WatchList::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
     switch (role) {
-        case Qt::DisplayRole:
+        case Qt::CheckStateRole:
+            if (index.column() != NameColumn) return {};
+            return entry.pauses ? Qt::Checked : Qt::Unchecked;
+        case Qt::EditRole:
+            return index.column() == ValueColumn ? editText(entry.value) : QVariant();
         case Qt::ToolTipRole:
+            if (index.column() == ValueColumn) {
+                const QString why = whyReadOnly(entry);
+                return why.isEmpty() ? valueText(entry.value) + QStringLiteral(" (F2 to change)")
+                                     : valueText(entry.value) + QStringLiteral(": ") + why;
+            }
+            if (index.column() == NameColumn)
+                return entry.what.text() + QStringLiteral(" (checked: pause when it changes)");
+            [[fallthrough]];
+        case Qt::DisplayRole:
             switch (index.column()) {
                 case NameColumn:
                     return entry.what.text();

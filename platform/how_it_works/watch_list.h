@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "platform/how_it_works/event_log.h"
@@ -29,6 +30,19 @@ class WatchList final : public QAbstractTableModel {
     // Brings the rows up to date; whether a mark is still showing (so another refresh is due).
     bool refresh(qint64 now);
 
+    // A value written back by a step in time: shown, and who changed it last kept.
+    void restored(const Watched& what, const WatchedValue& value, qint64 now);
+    // Whether the program is to pause after a run that changes this value (its box checked).
+    bool pausesOn(const Watched& what) const;
+    void clearPauses();
+    // The places values are written back to are gone (their form unloaded): nothing is typed.
+    void forgetWriteBacks();
+    // Told why a value typed into the Watch was refused; nothing changed then.
+    void onRefused(std::function<void(const QString&)> told) { refused_ = std::move(told); }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -43,7 +57,10 @@ class WatchList final : public QAbstractTableModel {
         qint64 changedAt;
         bool fresh = true;       // changed since the last refresh
         bool markShown = false;  // marked when last shown
+        bool pauses = false;     // the program pauses after a run that changes it
     };
+    bool tryValue(Entry& entry, const QString& typed);
+    QString whyReadOnly(const Entry& entry) const;
     bool marked(const Entry& entry) const { return now_ - entry.changedAt < kMarkMs; }
     void addNewRows();
     void tellChangedRows();
@@ -54,6 +71,7 @@ class WatchList final : public QAbstractTableModel {
     QHash<Watched, std::size_t> byName_;
     int rows_ = 0;  // the entries the views know of
     qint64 now_ = 0;
+    std::function<void(const QString&)> refused_ = [](const QString&) {};
 };
 
 }  // namespace forms

@@ -1,5 +1,7 @@
 #include "platform/how_it_works/watch_view.h"
 
+#include <QKeyEvent>
+
 namespace forms {
 
 WatchView::WatchView(WatchList& watch, QWidget* parent)
@@ -7,6 +9,16 @@ WatchView::WatchView(WatchList& watch, QWidget* parent)
     setModel(filter_);  // an entry joins an effect as its handlers change it
     setColumnWidth(WatchList::NameColumn, 170);
     setColumnWidth(WatchList::ValueColumn, 120);
+    // A value is typed in place: F2, or a double click.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+}
+
+void WatchView::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex name = currentIndex().siblingAtColumn(WatchList::NameColumn);
+    if (event->key() != Qt::Key_Space || !name.isValid() || state() == EditingState)
+        return RowsView::keyPressEvent(event);
+    const bool checked = name.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    model()->setData(name, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
 void WatchView::onEntryChosen(std::function<void(int)> chosen) {

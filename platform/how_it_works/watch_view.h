@@ -9,7 +9,8 @@
 namespace forms {
 
 // The Watch pane: the properties and variables the chosen effect's handlers changed, with their
-// values now.
+// values now. Space checks or clears the box that pauses the program when the current entry
+// changes; F2 or a double click types a new value.
 class WatchView final : public RowsView {
   public:
     WatchView(WatchList& watch, QWidget* parent);
@@ -17,6 +18,9 @@ class WatchView final : public RowsView {
     void showEffect(int effect) { filter_->showEffect(effect); }
     // Told of the entry the user moves to, by its row in the watch list.
     void onEntryChosen(std::function<void(int)> chosen);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     EffectFilter* filter_;

@@ -7,11 +7,12 @@
 namespace forms {
 
 // Who made a change, and where: the statement of the program's code that made it (its file
-// and line, as the compiler saw them), or the user, the control itself or the runtime. A copy
+// and line, as the compiler saw them), or the user, the control itself or the runtime, or the
+// one who watches, trying a value. A copy
 // from another property or variable (`a = b`, a statement C++ gives no place for) carries the
 // name it copied from instead, for the line to be found by.
 struct Place {
-    enum class By : unsigned char { Code, User, Control, Runtime };
+    enum class By : unsigned char { Code, User, Control, Runtime, You };
     const char* file = nullptr;
     int line = 0;
     By by = By::Code;

@@ -20,13 +20,16 @@ template <typename T, typename Owner>
 class Property {
   public:
     using Notify = void (Owner::*)();
+    // Why the owner could never take a value, in plain words; empty where it could.
+    using Check = QString (Owner::*)(const T&) const;
 
     Property(Owner* owner, const char* name, Notify notify, T initial = T{},
-             Notify settle = nullptr)
+             Notify settle = nullptr, Check check = nullptr)
         : owner_(owner),
           name_(name),
           notify_(notify),
           settle_(settle),
+          check_(check),
           value_(std::move(initial)) {}
     Property(const Property&) = delete;
 
@@ -59,9 +62,22 @@ class Property {
     void write(const T& value, const Place& place, bool tellOwner) {
         if (settle_) (owner_->*settle_)();  // what is written then replaces a settled value
         if (value == value_) return;
-        if (Watcher* w = watcher()) w->changed({owner_->watchName(), name_}, value_, value, place);
+        if (Watcher* w = watcher())
+            w->changed({owner_->watchName(), name_, writeBack()}, value_, value, place);
         value_ = value;
         if (tellOwner) (owner_->*notify_)();
+    }
+    WriteBack writeBack() {
+        return {this,
+                [](void* self, const WatchedValue& value, const Place& place) {
+                    if (const T* v = std::get_if<T>(&value))
+                        static_cast<Property*>(self)->write(*v, place, true);
+                },
+                [](const void* self, const WatchedValue& value) {
+                    const auto& p = *static_cast<const Property*>(self);
+                    const T* v = std::get_if<T>(&value);
+                    return v && p.check_ ? (p.owner_->*p.check_)(*v) : QString();
+                }};
     }
     static Place copyOf(const Property& other) {
         return {nullptr, 0, Place::By::Code, other.name_, &other.owner_->watchName()};
@@ -71,6 +87,7 @@ class Property {
     const char* name_;
     Notify notify_;
     Notify settle_;
+    Check check_;
     T value_;
 };
 

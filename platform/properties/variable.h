@@ -31,9 +31,18 @@ class Variable {
   private:
     Variable& write(const T& value, const Place& place) {
         if (value == value_) return *this;
-        if (Watcher* w = watcher()) w->changed({QString(), name_}, value_, value, place);
+        if (Watcher* w = watcher())
+            w->changed({QString(), name_, writeBack()}, value_, value, place);
         value_ = value;
         return *this;
+    }
+    WriteBack writeBack() {
+        return {this,
+                [](void* self, const WatchedValue& value, const Place& place) {
+                    if (const T* v = std::get_if<T>(&value))
+                        static_cast<Variable*>(self)->write(*v, place);
+                },
+                nullptr};
     }
 
     const char* name_;

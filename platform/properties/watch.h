@@ -22,20 +22,49 @@ struct HandlerRun {
     qint64 time;             // on the runtime's clock, in milliseconds
 };
 
+// A value as a watcher keeps it, of the property's or variable's own type.
+using WatchedValue =
+    std::variant<bool, float, Integer, QString, std::uint32_t, std::shared_ptr<const PictureData>>;
+
+// The way back into a property or variable that changed, for a watcher to write it again
+// through the same setter a statement uses: a step back, a step forward, a value tried. It is
+// valid for as long as the property's form is loaded.
+class WriteBack {
+  public:
+    using Write = void (*)(void* target, const WatchedValue& value, const Place& place);
+    // Why the value may not be written there, in plain words; empty where it may.
+    using Refusal = QString (*)(const void* target, const WatchedValue& value);
+
+    WriteBack() = default;
+    WriteBack(void* target, Write write, Refusal refusal)
+        : target_(target), write_(write), refusal_(refusal) {}
+
+    void write(const WatchedValue& value, const Place& place) const {
+        write_(target_, value, place);
+    }
+    QString refusal(const WatchedValue& value) const {
+        return refusal_ ? refusal_(target_, value) : QString();
+    }
+    const void* target() const { return target_; }
+
+  private:
+    void* target_ = nullptr;
+    Write write_ = nullptr;
+    Refusal refusal_ = nullptr;
+};
+
 // What changed: a property of a control or form ("lblScrollText(1)" and "Caption"), or a
-// variable ("intStep", no owner). Kept as it comes; made into text only when it is shown.
+// variable ("intStep", no owner), and the way to write it again. Kept as it comes; made into
+// text only when it is shown.
 struct Watched {
     QString owner;
     const char* member;
+    WriteBack where;
 
     QString text() const;
     bool operator==(const Watched& other) const;
 };
 size_t qHash(const Watched& watched, size_t seed = 0);
-
-// A value as a watcher keeps it, of the property's or variable's own type.
-using WatchedValue =
-    std::variant<bool, float, Integer, QString, std::uint32_t, std::shared_ptr<const PictureData>>;
 
 // Whoever watches the program run, such as a window that shows how it works: told of each
 // handler as it starts and ends, of the untrapped error the runtime reported for it, and of every
@@ -50,6 +79,8 @@ class Watcher {
     // Who made the change and where: see Place.
     virtual void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                          const Place& place) = 0;
+    // A form is about to go, and with it the places its changes can be written back to.
+    virtual void formUnloading() {}
 };
 
 namespace detail {

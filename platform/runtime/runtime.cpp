@@ -47,7 +47,7 @@ bool Runtime::exists() {
 void Runtime::raise(const LoadedForm& form, const Event& event, EventArgs& args) {
     // A modal box blocks every other handler, also those that Qt's own timers would raise
     // (a button's key click, a scroll bar's auto-repeat).
-    if (!event || ended_ || boxesOpen_ > 0) return;
+    if (!event || ended_ || boxesOpen_ > 0 || eventsHeld_) return;
     if (depth_ > 0) {
         event.call(args);  // a handler's own call, such as loading another form: part of it
         return;
@@ -171,6 +171,7 @@ void Runtime::closePending() {
 void Runtime::unload(LoadedForm& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
         if (it->second.get() != &form) continue;
+        if (Watcher* w = watcher()) w->formUnloading();
         form.Hide();
         form.stopTimers();
         const bool startup = form.Name() == startupForm_;

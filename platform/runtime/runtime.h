@@ -71,6 +71,9 @@ class Runtime {
     const Clock& unpacedClock() const { return *clock_; }
     // While the clock is held: moves time on to the next tick due and fires that one timer.
     void stepTimer();
+    // While held, no handler runs: values written back by a watcher change what shows and
+    // raise nothing.
+    void holdEvents(bool held) { eventsHeld_ = held; }
     TimerScheduler& timers() { return timers_; }
     FileTable& files() { return files_; }
 
@@ -136,6 +139,7 @@ class Runtime {
     int depth_ = 0;
     int boxesOpen_ = 0;
     bool ended_ = false;
+    bool eventsHeld_ = false;
     bool deleteAfterHandler_ = false;
     quint64 repaints_ = 0;
     HelpMaker helpMaker_;

@@ -116,7 +116,7 @@ class HostileEnvironments(unittest.TestCase):
         self.assertEqual(run("--version"), f"kinemora {version}\n")
         usage = run("--help")
         self.assertTrue(usage.startswith("Usage: kinemora"), usage)
-        for key in ["Tab", "Space", "Return", "Escape", "Shift+F10", "F1"]:
+        for key in ["Tab", "Space", "Return", "Escape", "Shift+F10", "F1", "Ctrl+Left", "F2"]:
             self.assertIn(key, usage)
 
 

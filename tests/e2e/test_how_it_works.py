@@ -1,7 +1,7 @@
 """The "How It Works" window in the real program: F1 opens it beside the main window (under a
 window manager, its frame off the main window's frame), its Events table reads row by row on
-the accessibility bus, Pause and Step hold and step the timers, and Escape hides it and gives
-back real time.
+the accessibility bus, Pause and Step hold and step the timers, Step back steps back over
+them, and Escape hides it and gives back real time.
 
 Points are client-area pixels of the main window (twips / 15).
 """
@@ -43,7 +43,8 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         self.assertEqual(self.program.geometry(self.program.window), self.origin)
 
         how = wait_for(lambda: self.frame("How It Works"), 10, "the window on the bus")
-        for name in ["Pause", "Step", "Slow motion", "Follow", "Effect", "Code", "Watch"]:
+        for name in ["Pause", "Step back", "Step", "Timeline", "Slow motion", "Follow", "Effect",
+                     "Code", "Watch"]:
             self.assertIsNotNone(self.named(how, name), name)
         import pyatspi
         self.assertEqual(how.getRole(), pyatspi.ROLE_FRAME)
@@ -62,10 +63,22 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         step = self.named(how, "Step")
         wait_for(lambda: atspi_session.has_state(step, pyatspi.STATE_SENSITIVE), 5, "Step")
         held = self.ball_runs(events)
-        for _ in range(2):
+        ball = (330, 16, 750, 200)
+        for tick in range(3):
             atspi_session.press(step)
             held += 1
             wait_for(lambda: self.ball_runs(events) == held, 5, f"tick {held}, and no other")
+            if tick == 0:
+                after_first = self.program.pixels(ball)
+
+        # Two steps back: the ball stands where the first step left it, its row counts back.
+        back = self.named(how, "Step back")
+        for _ in range(2):
+            atspi_session.press(back)
+            held -= 1
+            wait_for(lambda: self.ball_runs(events) == held, 5, f"back to tick {held}")
+        wait_for(lambda: self.program.pixels(ball) == after_first, 5,
+                 "the ball where the first step left it")
 
         self.program.key("Escape")
         wait_for(lambda: not self.program.windows("How It Works"), 5, "the window to hide")

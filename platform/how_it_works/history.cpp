@@ -1,0 +1,93 @@
+#include "platform/how_it_works/history.h"
+
+#include <algorithm>
+
+#include "platform/properties/place.h"
+
+namespace forms {
+
+History::History(EventLog& log) : log_(log) {
+    log_.onBeforeChange(
+        [this](qint64 number, const EventLog::Row& row) { rowAboutToChange(number, row); });
+}
+
+void History::begin() {
+    end();
+    dropUndone();
+    if (runs_.size() >= kMostRuns) runs_.pop_front();
+    runs_.push_back({log_.nextNumber(), 0, {}, {}});
+    open_ = true;
+}
+
+void History::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) {
+    if (!open_ || !what.where.target()) return;
+    runs_.back().steps.push_back({what.where, from, to});
+}
+
+// The first time a run alters a row it did not make, what the row showed before.
+void History::rowAboutToChange(qint64 number, const EventLog::Row& row) {
+    if (!open_) return;
+    Run& run = runs_.back();
+    if (number >= run.firstNewRow) return;
+    for (const RowChange& known : run.rows)
+        if (known.number == number) return;
+    run.rows.push_back({number, row, {}});
+}
+
+void History::end() {
+    if (!open_) return;
+    open_ = false;
+    Run& run = runs_.back();
+    run.endNewRow = log_.nextNumber();
+    for (RowChange& row : run.rows)
+        if (const EventLog::Row* now = log_.rowNumbered(row.number)) row.after = *now;
+    if (run.steps.empty() && run.rows.empty() && run.endNewRow == run.firstNewRow) runs_.pop_back();
+}
+
+qint64 History::rowOf(std::size_t run) const {
+    if (run >= runs_.size()) return -1;
+    const Run& r = runs_[run];
+    if (r.endNewRow > r.firstNewRow) return r.firstNewRow;
+    return r.rows.empty() ? -1 : r.rows.front().number;
+}
+
+bool History::stepBack() {
+    end();
+    if (undone_ >= runs_.size()) return false;
+    ++undone_;
+    const Run& run = runs_[runs_.size() - undone_];
+    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, true);
+    for (auto row = run.rows.rbegin(); row != run.rows.rend(); ++row)
+        log_.restore(row->number, row->before);
+    for (auto step = run.steps.rbegin(); step != run.steps.rend(); ++step)
+        step->where.write(step->from, Place::of(Place::By::Runtime));
+    return true;
+}
+
+bool History::stepForward() {
+    if (undone_ == 0) return false;
+    const Run& run = runs_[runs_.size() - undone_];
+    --undone_;
+    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, false);
+    for (const RowChange& row : run.rows) log_.restore(row.number, row.after);
+    for (const Step& step : run.steps) step.where.write(step.to, Place::of(Place::By::Runtime));
+    return true;
+}
+
+void History::dropUndone() {
+    if (undone_ == 0) return;
+    qint64 first = log_.nextNumber();
+    for (std::size_t i = runs_.size() - undone_; i < runs_.size(); ++i)
+        first = std::min(first, runs_[i].firstNewRow);
+    runs_.erase(runs_.end() - static_cast<std::ptrdiff_t>(undone_), runs_.end());
+    undone_ = 0;
+    log_.dropFrom(first);
+}
+
+void History::clear() {
+    dropUndone();
+    runs_.clear();
+    open_ = false;
+}
+
+}  // namespace forms
