@@ -242,17 +242,19 @@ QString EventLog::controlOf(const Row& row) {
     return control;
 }
 
+QString EventLog::changeText(const Change& c) {
+    QString change =
+        QStringLiteral("%1: %2 \u2192 %3").arg(c.what.text(), valueText(c.from), valueText(c.to));
+    if (const QString author = c.author.text(); !author.isEmpty())
+        change += QStringLiteral(" (%1)").arg(author);
+    return change;
+}
+
 QString EventLog::changesOf(const Row& row) {
     QStringList parts;
-    for (const Change& c : row.changes) {
-        QString change = QStringLiteral("%1: %2 \u2192 %3")
-                             .arg(c.what.text(), valueText(c.from), valueText(c.to));
-        if (const QString author = c.author.text(); !author.isEmpty())
-            change += QStringLiteral(" (%1)").arg(author);
-        parts << change;
-    }
+    for (const Change& c : row.changes) parts << changeText(c);
     if (!row.error.isEmpty()) parts << row.error;
-    return parts.join(QStringLiteral("; "));
+    return parts.join(changeSeparator());
 }
 
 int EventLog::rowCount(const QModelIndex& parent) const {

@@ -84,6 +84,9 @@ class EventLog final : public QAbstractTableModel {
     static QString eventOf(const Row& row);
     static QString handlerOf(const Row& row);
     static QString changesOf(const Row& row);
+    // One change as its row lists it: "imgBall.Left: 3020 → 3010 (line 30)".
+    static QString changeText(const Change& change);
+    static QString changeSeparator() { return QStringLiteral("; "); }
     // The control whose event a row's handler answers ("cmdScroll(1)"); none for the form's.
     static QString controlOf(const Row& row);
     // All the row says, whatever its columns can show: times, count and every change.

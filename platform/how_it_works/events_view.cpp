@@ -1,6 +1,9 @@
 #include "platform/how_it_works/events_view.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <utility>
 
 namespace forms {
@@ -19,6 +22,47 @@ EventsView::EventsView(EventLog& log, QWidget* parent)
     });
 }
 
+void EventsView::keyPressEvent(QKeyEvent* event) {
+    const EventLog::Row* row = currentRow();
+    const int step = event->key() == Qt::Key_Right ? 1 : event->key() == Qt::Key_Left ? -1 : 0;
+    if (!row || row->changes.empty() || step == 0 || event->modifiers() != Qt::NoModifier)
+        return RowsView::keyPressEvent(event);
+    const int count = static_cast<int>(row->changes.size());
+    chooseChange(chosenChange_ < 0 ? (step > 0 ? 0 : count - 1)
+                                   : (chosenChange_ + step + count) % count);
+}
+
+void EventsView::mouseReleaseEvent(QMouseEvent* event) {
+    RowsView::mouseReleaseEvent(event);
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    const EventLog::Row* row = currentRow();
+    if (!row || cell.column() != EventLog::ChangesColumn || cell.row() != currentIndex().row())
+        return;
+    if (const int change = changeAt(*row, event->position().toPoint().x()); change >= 0)
+        chooseChange(change);
+}
+
+// The change whose text lies under x in the Changes column, as the cell draws it; -1 for none.
+int EventsView::changeAt(const EventLog::Row& row, int x) const {
+    const QRect cell = visualRect(currentIndex().siblingAtColumn(EventLog::ChangesColumn));
+    const QFontMetrics metrics(font());
+    int left = cell.left() + style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int separator = metrics.horizontalAdvance(EventLog::changeSeparator());
+    for (std::size_t i = 0; i < row.changes.size(); ++i) {
+        left += metrics.horizontalAdvance(EventLog::changeText(row.changes[i])) + separator;
+        if (x < left) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void EventsView::chooseChange(int change) {
+    chosenChange_ = change;
+    if (const EventLog::Row* row = currentRow()) {
+        setAccessibleDescription(EventLog::changeText(row->changes[change]));
+        changeChosen_(*row, change);
+    }
+}
+
 void EventsView::choose(int place) {
     if (place < 0) return;
     const QModelIndex row = filter_->mapFromSource(log_.index(place, 0));
@@ -34,6 +78,7 @@ void EventsView::showNewRows() {
 void EventsView::onRowChosen(std::function<void(const EventLog::Row&)> chosen) {
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, chosen = std::move(chosen)](const QModelIndex& current) {
+                chosenChange_ = -1;
                 if (const EventLog::Row* row = current.isValid() ? currentRow() : nullptr)
                     chosen(*row);
             });

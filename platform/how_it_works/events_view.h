@@ -24,8 +24,22 @@ class EventsView final : public RowsView {
     void showNewRows();
     // Makes the log's row at `place` the current one, if the effect shown has it.
     void choose(int place);
+    // Told of one change of the current row the user picks: Right and Left go through them, a
+    // click on one in the Changes column picks it.
+    void onChangeChosen(std::function<void(const EventLog::Row&, int change)> chosen) {
+        changeChosen_ = std::move(chosen);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    int changeAt(const EventLog::Row& row, int x) const;
+    void chooseChange(int change);
+
+    int chosenChange_ = -1;
+    std::function<void(const EventLog::Row&, int)> changeChosen_ = [](const EventLog::Row&, int) {};
     EventLog& log_;
     EffectFilter* filter_;
     bool toEnd_ = false;

@@ -98,10 +98,13 @@ void HowItWorks::build() {
         showCodeOfChosenRow();
         outline_.flash(EventLog::controlOf(row), this);
     });
+    events_->onChangeChosen([this](const EventLog::Row& row, int change) {
+        changeChosen(row, static_cast<std::size_t>(change));
+    });
     watch_->onEntryChosen([this](int entry) { entryChosen(entry); });
     connect(timeBar_->follow(), &QCheckBox::toggled, this, [this](bool on) {
         if (on)
-            followLastRun();
+            followLastRun(true);
         else
             showCodeOfChosenRow();
     });
@@ -231,8 +234,11 @@ void HowItWorks::showMessage(const QString& message) {
 
 // With Follow on, the code shown is the last handler's, with the lines of its last run's
 // changes marked; while runs are stepped back over, the chosen run's.
-void HowItWorks::followLastRun() {
+void HowItWorks::followLastRun(bool evenIfNothingRan) {
     if (recorder_.history().undone() > 0) return;
+    // What the user chose to see stays until a handler runs.
+    if (!evenIfNothingRan && recorder_.runsStarted() == followed_) return;
+    followed_ = recorder_.runsStarted();
     if (timeBar_->follow()->isChecked() && !recorder_.lastHandler().isEmpty())
         codePane_->showMethod(recorder_.lastForm(), recorder_.lastHandler(),
                               recorder_.lastRunLines());
@@ -259,6 +265,14 @@ void HowItWorks::entryChosen(int entry) {
     outline_.flash(watch.what(entry).owner, this);
     if (!timeBar_->follow()->isChecked())
         codePane_->showLine(watch.author(entry).file, watch.author(entry).line);
+}
+
+// One change of a row chosen: its line alone, scrolled to and marked, and what it changed lit.
+void HowItWorks::changeChosen(const EventLog::Row& row, std::size_t change) {
+    const EventLog::Change& chosen = row.changes[change];
+    codePane_->showLine(chosen.author.file, chosen.author.line);
+    outline_.flash(chosen.what.owner.isEmpty() ? EventLog::controlOf(row) : chosen.what.owner,
+                   this);
 }
 
 // While a mark shows, frames go on until it fades.

@@ -41,7 +41,7 @@ class HowItWorks final : public QWidget {
     void build();
     void fillEffectChoice(const std::vector<NamedEffect>& effects);
     void chooseDefaultSize();
-    void followLastRun();
+    void followLastRun(bool evenIfNothingRan = false);
     void showCodeOfChosenRow();
     void showCodeOf(const EventLog::Row& row);
     bool stepBack();
@@ -50,6 +50,7 @@ class HowItWorks final : public QWidget {
     void pauseAtMarkedChange(qint64 row);
     void showMessage(const QString& message);
     void entryChosen(int entry);
+    void changeChosen(const EventLog::Row& row, std::size_t change);
     void frameDue();
     void refreshWatch();
     qint64 now() const;
@@ -60,7 +61,9 @@ class HowItWorks final : public QWidget {
     ControlOutline outline_;
     WindowPlacer placer_;
     QTimer frame_;
-    qint64 lastFrame_ = 0;  // when the panes were last brought up to date, on now()
+    qint64 lastFrame_ = 0;
+    std::uint64_t followed_ = 0;  // the runs started when the code last followed them  // when the
+                                  // panes were last brought up to date, on now()
 
     TimeBar* timeBar_;
     EventsView* events_;

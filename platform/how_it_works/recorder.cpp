@@ -52,6 +52,7 @@ void Recorder::handlerStarted(const HandlerRun& run) {
     lastHandler_ = run.handler;
     lastRunLines_.clear();
     inHandler_ = true;
+    ++runsStarted_;
     history_.begin();
     log_.begin(run, runningEffect_);
     if (before_) before_->handlerStarted(run);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -45,6 +46,8 @@ class Recorder final : private Watcher {
     const QString& lastHandler() const { return lastHandler_; }
     // The lines of its file (from 1) whose statements made the last run's changes.
     const QList<int>& lastRunLines() const { return lastRunLines_; }
+    // How many handler runs have started while recording: a new one shows as a new count.
+    std::uint64_t runsStarted() const { return runsStarted_; }
     // The time a change is marked at in the Watch, from whoever shows it; the time on the
     // runtime's clock, for a change made outside any handler.
     void setNow(std::function<qint64()> now) { now_ = std::move(now); }
@@ -73,6 +76,7 @@ class Recorder final : private Watcher {
     std::function<void(qint64)> markedChange_ = [](qint64) {};
     bool replaying_ = false;
     bool inHandler_ = false;
+    std::uint64_t runsStarted_ = 0;
     bool markedChanged_ = false;  // the running run changed a value marked in the Watch
     Watcher* before_ = nullptr;   // the watcher there was when recording started
     bool recording_ = false;

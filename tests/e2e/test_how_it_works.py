@@ -87,6 +87,31 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
                  "the ball to move again")
         self.assertIsNone(self.program.process.poll())
 
+    def test_a_change_clicked_in_its_row_lights_its_line(self):
+        import pyatspi
+        self.program.key("F1")
+        how = wait_for(lambda: self.frame("How It Works"), 10, "the window on the bus")
+        self.program.click(*HORIZONTAL)
+        pause = self.named(how, "Pause")
+        pause.queryAction().doAction(atspi_session.action_names(pause).index("Toggle"))
+        table = self.named(how, "Events").queryTable()
+
+        def click_row():
+            for row in range(table.nRows):
+                if table.getAccessibleAt(row, 2).name == "frmAnimate.cmdDirection_Click(0)":
+                    return table.getAccessibleAt(row, 3)
+            return None
+        changes = wait_for(click_row, 10, "the click's row")
+        first_line = int(re.search(r"\(line (\d+)\)", changes.name).group(1))
+        x, y, _, height = changes.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.program.x("xdotool", "mousemove", str(x + 8), str(y + height // 2), "click", "1")
+        code = self.named(how, "Code").queryText()
+
+        def caret_line():
+            return code.getText(0, code.caretOffset).count("\n") + 1
+        wait_for(lambda: caret_line() == first_line, 5, f"line {first_line} lit")
+        self.assertEqual(self.named(how, "Events").description, changes.name.split("; ")[0])
+
 
 def overlap(a, b):
     ax, ay, aw, ah = a
