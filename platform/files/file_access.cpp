@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 
 #include "platform/files/descriptor.h"
@@ -62,27 +63,6 @@ struct stat locateRegular(const QByteArray& native, const QString& path) {
     return regularStatus(found, path);
 }
 
-// Reads up to `wanted` bytes; the buffer grows as the bytes come, not from the stated size.
-QByteArray readUpTo(const Descriptor& fd, qint64 wanted, qint64 statedSize, const QString& path) {
-    QByteArray bytes;
-    bytes.resize(std::min<qint64>(wanted, std::max<qint64>(statedSize + 1, 64 * 1024)));
-    qint64 got = 0;
-    for (;;) {
-        if (got == bytes.size()) {
-            if (got == wanted) break;
-            bytes.resize(std::min<qint64>(wanted, got * 2));
-        }
-        const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) raiseFileError(path, errno);
-        if (n == 0) break;
-        got += n;
-    }
-    bytes.resize(got);
-    bytes.squeeze();
-    return bytes;
-}
-
 }  // namespace
 
 FileContent readRegularFile(const QString& nativePath, qint64 limit) {
@@ -94,9 +74,13 @@ FileContent readRegularFile(const QString& nativePath, qint64 limit) {
     const Descriptor fd = openPath(native, O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (!fd.isOpen()) raiseFileError(nativePath, errno);
     regularStatus(fd, nativePath);
-    FileContent content{readUpTo(fd, limit + 1, stated, nativePath), false, stated};
-    if (content.bytes.size() > limit) content = {{}, true, stated};
-    return content;
+    return readWithinLimit(limit, stated, [&](char* into, qint64 room) -> qint64 {
+        for (;;) {
+            const ssize_t count = ::read(fd.get(), into, std::size_t(room));
+            if (count >= 0) return count;
+            if (errno != EINTR) raiseFileError(nativePath, errno);
+        }
+    });
 }
 
 qint64 regularFileSize(const QString& nativePath) {

@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
-namespace forms {
+#include "platform/files/bounded_read.h"
 
-// What a bounded read of a file gave: its bytes, or that it holds more than the limit.
-struct FileContent {
-    QByteArray bytes;
-    bool overLimit = false;
-    qint64 statedSize = 0;  // the size the file system states (0 for many special files)
-};
+namespace forms {
 
 // Reads a whole regular file, whatever the length of its path, and never more than `limit`
 // bytes plus one, whatever size the file system states. Raises 53 when the file does not

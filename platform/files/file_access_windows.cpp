@@ -72,37 +72,16 @@ qint64 regularSize(const Handle& file, const QString& path) {
     return (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
 }
 
-// Reads up to `wanted` bytes; the buffer grows as the bytes come, not from the stated size.
-QByteArray readUpTo(const Handle& file, qint64 wanted, qint64 statedSize, const QString& path) {
-    QByteArray bytes;
-    bytes.resize(std::min<qint64>(wanted, std::max<qint64>(statedSize + 1, 64 * 1024)));
-    qint64 got = 0;
-    for (;;) {
-        if (got == bytes.size()) {
-            if (got == wanted) break;
-            bytes.resize(std::min<qint64>(wanted, got * 2));
-        }
-        const DWORD chunk = DWORD(std::min<qint64>(bytes.size() - got, 1 << 30));
-        DWORD read = 0;
-        if (!::ReadFile(file.get(), bytes.data() + got, chunk, &read, nullptr))
-            raiseFileError(path, ::GetLastError());
-        if (read == 0) break;
-        got += read;
-    }
-    bytes.resize(got);
-    bytes.squeeze();
-    return bytes;
-}
-
 }  // namespace
 
 FileContent readRegularFile(const QString& nativePath, qint64 limit) {
     const Handle file = openForReading(nativePath);
-    const qint64 stated = regularSize(file, nativePath);
-    if (stated > limit) return {{}, true, stated};
-    FileContent content{readUpTo(file, limit + 1, stated, nativePath), false, stated};
-    if (content.bytes.size() > limit) content = {{}, true, stated};
-    return content;
+    return readWithinLimit(limit, regularSize(file, nativePath), [&](char* into, qint64 room) {
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), into, DWORD(std::min<qint64>(room, 1 << 30)), &read, nullptr))
+            raiseFileError(nativePath, ::GetLastError());
+        return qint64(read);
+    });
 }
 
 qint64 regularFileSize(const QString& nativePath) {

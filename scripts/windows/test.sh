@@ -7,7 +7,8 @@ cd "$(dirname "$0")/../.."
 build="$1" zip="$2" screenshot="${3:-}"
 
 # -noreset: the server would reset when its last client leaves, between two Wine programs.
-exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" \
+# 1920x1080: room for How It Works beside the main window, off it, as on a learner's screen.
+exec xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp -noreset" \
   env KINEMORA_ZIP="$(realpath "$zip")" \
       KINEMORA_SCREENSHOT="${screenshot:+$(realpath -m "$screenshot")}" \
   scripts/windows/wine-session.sh bash -c '

@@ -25,16 +25,7 @@ namespace {
 using namespace forms;
 
 using testing_support::errorOf;
-
-// The error a piece of code raises, whole.
-RuntimeError failureOf(const std::function<void()>& code) {
-    try {
-        code();
-    } catch (const RuntimeError& error) {
-        return error;
-    }
-    return {};
-}
+using testing_support::failureOf;
 
 // Removes the tree `name` under the directory `parent`, however deep (QDir's removal stops at
 // the system's path limit).

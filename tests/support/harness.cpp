@@ -101,13 +101,17 @@ void ProgramDir::write(const QString& name, const QByteArray& bytes) const {
     file.write(bytes);
 }
 
-int errorOf(const std::function<void()>& code) {
+forms::RuntimeError failureOf(const std::function<void()>& code) {
     try {
         code();
     } catch (const forms::RuntimeError& error) {
-        return error.number;
+        return error;
     }
-    return 0;
+    return {};
+}
+
+int errorOf(const std::function<void()>& code) {
+    return failureOf(code).number;
 }
 
 void ProgramDir::remove(const QString& name) const {

@@ -9,6 +9,7 @@
 
 #include "platform/runtime/runtime.h"
 #include "platform/time/clock.h"
+#include "platform/values/errors.h"
 
 class QWidget;
 
@@ -66,7 +67,8 @@ class Harness {
     std::function<void()> whileOpen_;
 };
 
-// The run-time error number a piece of code raises, or 0 if it raises none.
+// The run-time error a piece of code raises, whole (number 0 if it raises none), or its number.
+forms::RuntimeError failureOf(const std::function<void()>& code);
 int errorOf(const std::function<void()>& code);
 
 // A program directory of its own for one test: code.txt and the face frames copied from the
