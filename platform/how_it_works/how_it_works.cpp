@@ -25,7 +25,7 @@ namespace forms {
 
 namespace {
 
-constexpr int kFrameMs = 100;  // the panes show what ran ten times a second
+constexpr int kFrameMs = 200;  // the panes show what ran five times a second
 constexpr int kWatchWidth = 300;
 constexpr int kEventsHeight = 200;
 

@@ -29,7 +29,7 @@ class HowItWorks final : public QWidget {
     explicit HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects = {});
     ~HowItWorks() override;
 
-    // Brings every pane up to date with what ran, as each frame does: ten times a second,
+    // Brings every pane up to date with what ran, as each frame does: five times a second,
     // however fast the handlers run.
     void showFrame();
 

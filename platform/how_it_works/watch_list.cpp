@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 #include <utility>
 
 #include "platform/how_it_works/effect_filter.h"
@@ -44,7 +45,7 @@ bool WatchList::pausesOn(const Watched& what) const {
 void WatchList::clearPauses() {
     for (Entry& entry : entries_) {
         if (!std::exchange(entry.pauses, false)) continue;
-        entry.fresh = true;
+        entry.fresh = entry.wholeRow = true;
     }
 }
 
@@ -61,24 +62,32 @@ bool WatchList::refresh(qint64 now) {
     return false;
 }
 
-// A signal for each run of rows whose value, mark or effects changed.
+// A signal for each run of rows whose value, mark or effects changed: from the value on, or
+// the whole row where a mark came or went.
 void WatchList::tellChangedRows() {
     int first = -1;
+    int fromColumn = ValueColumn;
     for (int row = 0; row <= rows_; ++row) {
-        const bool changed = row < rows_ && takeChange(entries_[static_cast<std::size_t>(row)]);
-        if (changed && first < 0) first = row;
-        if (changed || first < 0) continue;
-        emit dataChanged(index(first, 0), index(row - 1, ColumnCount - 1));
+        const int changed = row < rows_ ? takeChange(entries_[static_cast<std::size_t>(row)]) : -1;
+        if (changed >= 0) {
+            if (first < 0) first = row;
+            fromColumn = std::min(fromColumn, changed);
+            continue;
+        }
+        if (first < 0) continue;
+        emit dataChanged(index(first, fromColumn), index(row - 1, ColumnCount - 1));
         first = -1;
+        fromColumn = ValueColumn;
     }
 }
 
-bool WatchList::takeChange(Entry& entry) {
+int WatchList::takeChange(Entry& entry) {
     const bool mark = marked(entry);
-    if (!entry.fresh && mark == entry.markShown) return false;
+    const bool whole = mark != entry.markShown || std::exchange(entry.wholeRow, false);
+    if (!entry.fresh && !whole) return -1;
     entry.fresh = false;
     entry.markShown = mark;
-    return true;
+    return whole ? NameColumn : ValueColumn;
 }
 
 void WatchList::addNewRows() {

@@ -58,14 +58,15 @@ class WatchList final : public QAbstractTableModel {
         bool fresh = true;       // changed since the last refresh
         bool markShown = false;  // marked when last shown
         bool pauses = false;     // the program pauses after a run that changes it
+        bool wholeRow = false;   // its name's cell to be drawn again too
     };
     bool tryValue(Entry& entry, const QString& typed);
     QString whyReadOnly(const Entry& entry) const;
     bool marked(const Entry& entry) const { return now_ - entry.changedAt < kMarkMs; }
     void addNewRows();
     void tellChangedRows();
-    // Whether the entry is to be shown anew, and takes it as shown.
-    bool takeChange(Entry& entry);
+    // The first column of the entry to be shown anew (-1 for none), and takes it as shown.
+    int takeChange(Entry& entry);
 
     std::vector<Entry> entries_;
     QHash<Watched, std::size_t> byName_;
