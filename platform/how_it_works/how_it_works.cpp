@@ -4,17 +4,16 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
 #include "platform/how_it_works/code_pane.h"
 #include "platform/how_it_works/events_view.h"
+#include "platform/how_it_works/pane_shape.h"
 #include "platform/how_it_works/time_bar.h"
 #include "platform/how_it_works/watch_view.h"
 #include "platform/how_it_works/window_placer.h"
@@ -24,9 +23,8 @@ namespace forms {
 
 namespace {
 
-constexpr int kFrameMs = 100;  // the panes show what ran ten times a second
-constexpr int kWatchWidth = 300;
-constexpr int kEventsHeight = 200;
+constexpr int kFrameMs = 100;              // the panes show what ran ten times a second
+constexpr int kShortestEffectChoice = 12;  // characters; a narrow window elides longer names
 
 QSplitter* splitter(Qt::Orientation orientation, QWidget* first, QWidget* second) {
     auto* panes = new QSplitter(orientation);
@@ -44,7 +42,7 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
                                        : std::nullopt),
       recorder_(code_ ? &*code_ : nullptr, [this] { frameDue(); }),
       outline_(this),
-      placer_(*this, runtime) {
+      placer_(*this, runtime, [this](QSize room) { return shape_->fitTo(room); }) {
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setAccessibleWindow(this);
@@ -55,7 +53,7 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
     build();
     fillEffectChoice(effects);
     nameInnerParts(this);
-    chooseDefaultSize();
+    resize(shape_->row());
 }
 
 HowItWorks::~HowItWorks() = default;
@@ -74,6 +72,7 @@ void HowItWorks::build() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(timeBar_);
     layout->addWidget(panes_, 1);
+    shape_ = std::make_unique<PaneShape>(*this, *timeBar_, *codePane_, *panes_, *lower_);
     setTabOrder(timeBar_->effect(), events_);
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
@@ -102,22 +101,10 @@ void HowItWorks::build() {
 // "All effects", then every file of the code that defines handlers, by the names given.
 void HowItWorks::fillEffectChoice(const std::vector<NamedEffect>& effects) {
     QComboBox* effect = timeBar_->effect();
+    effect->setMinimumContentsLength(kShortestEffectChoice);
     effect->addItem(QStringLiteral("All effects"), -1);
     if (!code_) return;
     for (const auto& [name, file] : code_->effects(effects)) effect->addItem(name, file);
-}
-
-// Large enough for the Code pane to show the longest handler whole, as far as the screen allows.
-void HowItWorks::chooseDefaultSize() {
-    const QSize code = codePane_->roomForLongestHandler();
-    const int handle = style()->pixelMetric(QStyle::PM_SplitterWidth, nullptr, this);
-    const QMargins margins = layout()->contentsMargins();
-    lower_->setSizes({code.width(), kWatchWidth});
-    panes_->setSizes({kEventsHeight, code.height()});
-    const QSize wanted(margins.left() + code.width() + handle + kWatchWidth + margins.right(),
-                       margins.top() + timeBar_->sizeHint().height() + layout()->spacing() +
-                           kEventsHeight + handle + code.height() + margins.bottom());
-    resize(wanted.boundedTo(screen()->availableGeometry().size()));
 }
 
 // It records only while shown: hidden, each change the program makes costs one pointer test.

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "platform/how_it_works/code_index.h"
@@ -15,6 +16,7 @@ namespace forms {
 
 class CodePane;
 class EventsView;
+class PaneShape;
 class Runtime;
 class TimeBar;
 class WatchView;
@@ -39,7 +41,6 @@ class HowItWorks final : public QWidget {
   private:
     void build();
     void fillEffectChoice(const std::vector<NamedEffect>& effects);
-    void chooseDefaultSize();
     void followLastRun();
     void showCodeOfChosenRow();
     void entryChosen(int entry);
@@ -60,7 +61,8 @@ class HowItWorks final : public QWidget {
     CodePane* codePane_;
     WatchView* watch_;
     QSplitter* panes_;  // the Events above, the Code and the Watch below
-    QSplitter* lower_;  // the Code beside the Watch
+    QSplitter* lower_;  // the Code beside the Watch, or above it in a narrow window
+    std::unique_ptr<PaneShape> shape_;
 };
 
 }  // namespace forms
