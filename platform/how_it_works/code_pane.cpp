@@ -26,6 +26,16 @@ QFont codeFont() {
     return font;
 }
 
+// A line's whole extent, from its start to the next line's, held at its start so that the
+// cursor names this line: marked full width, every row of a wrapped line shows the mark.
+QTextCursor wholeLine(const QTextBlock& line) {
+    QTextCursor cursor(line);
+    if (!line.next().isValid()) return cursor;
+    cursor.setPosition(line.next().position());
+    cursor.setPosition(line.position(), QTextCursor::KeepAnchor);
+    return cursor;
+}
+
 }  // namespace
 
 CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* parent)
@@ -118,27 +128,45 @@ void CodePane::mark(int first, int last, const QList<int>& strong) {
     QList<QTextEdit::ExtraSelection> marks;
     for (int line = first; line <= last; ++line) {
         QTextEdit::ExtraSelection mark;
-        mark.cursor = QTextCursor(text_->document()->findBlockByNumber(line));
+        mark.cursor = wholeLine(text_->document()->findBlockByNumber(line));
         mark.format.setBackground(strong.contains(line + 1) ? bold : light);
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks << mark;
     }
     text_->setExtraSelections(marks);
-    text_->setTextCursor(QTextCursor(text_->document()->findBlockByNumber(first)));
-    text_->verticalScrollBar()->setValue(first);
+    const QTextBlock top = text_->document()->findBlockByNumber(first);
+    text_->setTextCursor(QTextCursor(top));
+    text_->verticalScrollBar()->setValue(top.firstLineNumber());  // it scrolls by rows
 }
 
 QSize CodePane::roomForLongestHandler() const {
     if (!code_) return {480, 320};
     const QSize lines = longestHandlerRoom(*code_, text_->font());
+    const QSize around = roomAroundText();
+    const int width = lines.width() + around.width();
+    return {width, tallestHeading(*code_, font(), width) + lines.height() + around.height()};
+}
+
+int CodePane::heightForLongestHandler(int width) const {
+    if (!code_) return 320;
+    const QSize around = roomAroundText();
+    return tallestHeading(*code_, font(), width) +
+           wrappedHandlerHeight(*code_, text_->font(), width - around.width()) + around.height();
+}
+
+// What the pane takes besides the code's own text: across, the frame, the numbers, the scroll
+// bar and what the text leaves past its end (the cursor); down, the frame and a spare line.
+QSize CodePane::roomAroundText() const {
     const QFontMetrics metrics(text_->font());
     const int frame = 2 * (qCeil(text_->document()->documentMargin()) + text_->frameWidth());
     const int numbers = metrics.horizontalAdvance(QStringLiteral("0000")) + 8;
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text_);
-    const int cursor = 2 * metrics.averageCharWidth();  // what the text leaves past its end
-    const int width = lines.width() + frame + numbers + bar + cursor;
-    return {width,
-            tallestHeading(*code_, font(), width) + lines.height() + frame + metrics.lineSpacing()};
+    const int cursor = 2 * metrics.averageCharWidth();
+    return {frame + numbers + bar + cursor, frame + metrics.lineSpacing()};
+}
+
+void CodePane::wrapLines(bool wrap) {
+    text_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void CodePane::resizeEvent(QResizeEvent* event) {

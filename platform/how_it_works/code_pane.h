@@ -30,6 +30,10 @@ class CodePane final : public QWidget {
     // The room that shows the longest handler whole: its text with the numbers, frame and
     // scroll bar around it, and the tallest heading above.
     QSize roomForLongestHandler() const;
+    // The height that shows the longest handler whole in a pane `width` wide that wraps lines.
+    int heightForLongestHandler(int width) const;
+    // Wraps lines longer than the pane is wide, for a narrow window, or lets them run on.
+    void wrapLines(bool wrap);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -38,6 +42,7 @@ class CodePane final : public QWidget {
     void showFile(int file);
     QTextDocument* documentOf(int file);
     void mark(int first, int last, const QList<int>& strong);
+    QSize roomAroundText() const;
     void reserveHeadingHeight();
 
     const CodeIndex* code_;

@@ -5,17 +5,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
 #include "platform/how_it_works/code_pane.h"
 #include "platform/how_it_works/events_view.h"
+#include "platform/how_it_works/pane_shape.h"
 #include "platform/how_it_works/time_bar.h"
 #include "platform/how_it_works/watch_view.h"
 #include "platform/how_it_works/window_placer.h"
@@ -25,9 +24,8 @@ namespace forms {
 
 namespace {
 
-constexpr int kFrameMs = 200;  // the panes show what ran five times a second
-constexpr int kWatchWidth = 300;
-constexpr int kEventsHeight = 200;
+constexpr int kFrameMs = 200;              // the panes show what ran five times a second
+constexpr int kShortestEffectChoice = 12;  // characters; a narrow window elides longer names
 
 QSplitter* splitter(Qt::Orientation orientation, QWidget* first, QWidget* second) {
     auto* panes = new QSplitter(orientation);
@@ -45,7 +43,7 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
                                        : std::nullopt),
       recorder_(code_ ? &*code_ : nullptr, [this] { frameDue(); }),
       outline_(this),
-      placer_(*this, runtime) {
+      placer_(*this, runtime, [this](QSize room) { return shape_->fitTo(room); }) {
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setAccessibleWindow(this);
@@ -58,7 +56,7 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
     build();
     fillEffectChoice(effects);
     nameInnerParts(this);
-    chooseDefaultSize();
+    resize(shape_->row());
 }
 
 HowItWorks::~HowItWorks() = default;
@@ -90,7 +88,8 @@ void HowItWorks::build() {
     layout->addWidget(timeBar_);
     layout->addWidget(panes_, 1);
     layout->addWidget(message_);
-    setTabOrder(timeBar_->effect(), events_);
+    shape_ = std::make_unique<PaneShape>(*this, *timeBar_, *codePane_, *panes_, *lower_);
+    setTabOrder(timeBar_->lastInTabOrder(), events_);
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
 
@@ -129,22 +128,10 @@ void HowItWorks::build() {
 // "All effects", then every file of the code that defines handlers, by the names given.
 void HowItWorks::fillEffectChoice(const std::vector<NamedEffect>& effects) {
     QComboBox* effect = timeBar_->effect();
+    effect->setMinimumContentsLength(kShortestEffectChoice);
     effect->addItem(QStringLiteral("All effects"), -1);
     if (!code_) return;
     for (const auto& [name, file] : code_->effects(effects)) effect->addItem(name, file);
-}
-
-// Large enough for the Code pane to show the longest handler whole, as far as the screen allows.
-void HowItWorks::chooseDefaultSize() {
-    const QSize code = codePane_->roomForLongestHandler();
-    const int handle = style()->pixelMetric(QStyle::PM_SplitterWidth, nullptr, this);
-    const QMargins margins = layout()->contentsMargins();
-    lower_->setSizes({code.width(), kWatchWidth});
-    panes_->setSizes({kEventsHeight, code.height()});
-    const QSize wanted(margins.left() + code.width() + handle + kWatchWidth + margins.right(),
-                       margins.top() + timeBar_->sizeHint().height() + layout()->spacing() +
-                           kEventsHeight + handle + code.height() + margins.bottom());
-    resize(wanted.boundedTo(screen()->availableGeometry().size()));
 }
 
 // It records only while shown: hidden, each change the program makes costs one pointer test.

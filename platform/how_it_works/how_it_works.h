@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "platform/how_it_works/code_index.h"
@@ -16,6 +17,7 @@ namespace forms {
 
 class CodePane;
 class EventsView;
+class PaneShape;
 class Runtime;
 class TimeBar;
 class WatchView;
@@ -40,7 +42,6 @@ class HowItWorks final : public QWidget {
   private:
     void build();
     void fillEffectChoice(const std::vector<NamedEffect>& effects);
-    void chooseDefaultSize();
     void followLastRun(bool evenIfNothingRan = false);
     void showCodeOfChosenRow();
     void showCodeOf(const EventLog::Row& row);
@@ -71,7 +72,8 @@ class HowItWorks final : public QWidget {
     WatchView* watch_;
     QLabel* message_;
     QSplitter* panes_;  // the Events above, the Code and the Watch below
-    QSplitter* lower_;  // the Code beside the Watch
+    QSplitter* lower_;  // the Code beside the Watch, or above it in a narrow window
+    std::unique_ptr<PaneShape> shape_;
 };
 
 }  // namespace forms

@@ -35,4 +35,10 @@ QRect placeBeside(const QRect& main, QSize wanted, const QRect& screen) {
     return {at, size};
 }
 
+int roomBeside(const QRect& main, const QRect& screen) {
+    const int right = screen.x() + screen.width() - (main.x() + main.width()) - kGap;
+    const int left = main.x() - kGap - screen.x();
+    return std::max({0, left, right});
+}
+
 }  // namespace forms

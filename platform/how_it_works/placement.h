@@ -10,4 +10,8 @@ namespace forms {
 // Every rectangle and size is of a window's frame; `wanted` is the size the window would have.
 QRect placeBeside(const QRect& main, QSize wanted, const QRect& screen);
 
+// The width of the wider of the rooms left and right of `main` on `screen`, the gap taken off:
+// a window's frame as wide goes beside it.
+int roomBeside(const QRect& main, const QRect& screen);
+
 }  // namespace forms

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QVBoxLayout>
 #include <array>
+#include <iterator>
 #include <utility>
 
 #include "platform/runtime/runtime.h"
@@ -74,15 +76,24 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
         QStringLiteral("Shows the code of the handler that ran last"));
     effect_ = new QComboBox(this);
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{pause_, stepBack_, step_}) row->addWidget(w);
-    row->addWidget(timeline_, 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{labelFor(slowMotion_, "Slow motion", this),
-                                                      slowMotion_, follow_})
-        row->addWidget(w);
-    row->addWidget(labelFor(effect_, "Effect", this));
-    row->addWidget(effect_);
+    // Above, how time runs; below, moving through what ran.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* pace = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             pause_, labelFor(slowMotion_, "Slow motion", this), slowMotion_, follow_})
+        pace->addWidget(w);
+    pace->addStretch(1);
+    pace->addWidget(labelFor(effect_, "Effect", this));
+    pace->addWidget(effect_);
+    auto* travel = new QHBoxLayout;
+    travel->addWidget(stepBack_);
+    travel->addWidget(timeline_, 1);
+    travel->addWidget(step_);
+    rows->addLayout(pace);
+    rows->addLayout(travel);
+    QWidget* order[] = {pause_, slowMotion_, follow_, effect_, stepBack_, timeline_, step_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { pauseToggled(on); });
     connect(stepBack_, &QPushButton::clicked, this, [this] { moves_.back(); });
@@ -105,6 +116,10 @@ void TimeBar::pauseToggled(bool paused) {
     timeline_->setEnabled(paused);
     moves_.paused(paused);
     stepBack_->setEnabled(paused && timeline_->maximum() > undone_);
+}
+
+QWidget* TimeBar::lastInTabOrder() const {
+    return step_;
 }
 
 void TimeBar::pause() {

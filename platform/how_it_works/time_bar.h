@@ -28,6 +28,8 @@ class TimeBar final : public QWidget {
     QCheckBox* follow() const { return follow_; }
     QComboBox* effect() const { return effect_; }
     QSlider* timeline() const { return timeline_; }
+    // The last of its controls that Tab goes to.
+    QWidget* lastInTabOrder() const;
     void pause();
     // The timeline spans `runs`, of which the newest `undone` are stepped back over.
     void showHistory(int runs, int undone);

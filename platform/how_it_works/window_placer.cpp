@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 #include "platform/forms/form.h"
 #include "platform/how_it_works/placement.h"
@@ -14,8 +15,8 @@ namespace {
 constexpr int kFrameCheckMs = 50, kFrameChecks = 60;  // how long it waits to be framed
 }  // namespace
 
-WindowPlacer::WindowPlacer(QWidget& window, Runtime& runtime)
-    : QObject(&window), window_(window), runtime_(runtime) {
+WindowPlacer::WindowPlacer(QWidget& window, Runtime& runtime, FitTo fitTo)
+    : QObject(&window), window_(window), runtime_(runtime), fitTo_(std::move(fitTo)) {
     frameCheck_.setInterval(kFrameCheckMs);
     connect(&frameCheck_, &QTimer::timeout, this, [this] { placeAgainOnceFramed(); });
 }
@@ -29,8 +30,10 @@ void WindowPlacer::place() {
         frameChecksLeft_ = kFrameChecks;
         frameCheck_.start();
     }
-    const QRect place = placeBeside(main->window()->frameGeometry(), window_.size() + frame,
-                                    main->window()->screen()->availableGeometry());
+    const QRect mainFrame = main->window()->frameGeometry();
+    const QRect screen = main->window()->screen()->availableGeometry();
+    const QSize room(roomBeside(mainFrame, screen), screen.height());
+    const QRect place = placeBeside(mainFrame, fitTo_(room - frame) + frame, screen);
     // The inside, placed exactly: where a window manager puts a window asked for by its frame's
     // corner varies with when Qt learnt of the frame.
     window_.setGeometry(place.marginsRemoved(margins));

@@ -2,6 +2,7 @@
 
 #include <QMargins>
 #include <QTimer>
+#include <functional>
 
 class QWidget;
 
@@ -13,7 +14,11 @@ class Runtime;
 // placeBeside), and once more when the window manager has framed it.
 class WindowPlacer final : public QObject {
   public:
-    WindowPlacer(QWidget& window, Runtime& runtime);
+    // Given the room beside the main window (the inside of a window that fits there), the window
+    // lays itself out for it and gives the size it wants.
+    using FitTo = std::function<QSize(QSize room)>;
+
+    WindowPlacer(QWidget& window, Runtime& runtime, FitTo fitTo);
 
     void place();
     void stop() { frameCheck_.stop(); }
@@ -24,6 +29,7 @@ class WindowPlacer final : public QObject {
 
     QWidget& window_;
     Runtime& runtime_;
+    FitTo fitTo_;
     QTimer frameCheck_;
     int frameChecksLeft_ = 0;
 };

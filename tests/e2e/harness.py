@@ -109,10 +109,17 @@ class Program:
         return [int(line) for line in out.split()]
 
     def geometry(self, window: int):
-        """(x, y, width, height) of a window's client area on the screen."""
-        values = dict(line.split("=") for line in
-                      self.x("xdotool", "getwindowgeometry", "--shell", str(window)).split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        """(x, y, width, height) of a window's client area on the screen. (xdotool's
+        getwindowgeometry counts a window manager's frame offset twice.)"""
+        from Xlib import display as xdisplay
+        connection = xdisplay.Display(self.env["DISPLAY"])
+        try:
+            target = connection.create_resource_object("window", window)
+            size = target.get_geometry()
+            at = connection.screen().root.translate_coords(target, 0, 0)
+            return at.x, at.y, size.width, size.height
+        finally:
+            connection.close()
 
     def frame(self, window: int):
         """(x, y, width, height) of a window's frame, title bar included, as the window

@@ -1,7 +1,8 @@
 """The "How It Works" window in the real program: F1 opens it beside the main window (under a
-window manager, its frame off the main window's frame), its Events table reads row by row on
-the accessibility bus, Pause and Step hold and step the timers, Step back steps back over
-them, and Escape hides it and gives back real time.
+window manager, its frame off the main window's frame and, on a 1920x1080 screen, its Code
+pane showing the longest handler whole), its Events table reads row by row on the
+accessibility bus, Pause and Step hold and step the timers, Step back steps back over them,
+and Escape hides it and gives back real time.
 
 Points are client-area pixels of the main window (twips / 15).
 """
@@ -16,6 +17,7 @@ from harness import PROGRAM, Program, wait_for
 atspi_session.run_on_own_bus()
 
 HORIZONTAL = (283, 28)
+SCROLLING_TEXT_1 = (60, 216)  # starts Timer3_Timer, the handler of the most lines
 BALL_ROW = re.compile(r"^frmAnimate\.Timer4_Timer(?: \u00d7(\d+))?$")
 
 
@@ -113,6 +115,11 @@ class HowItWorks(atspi_session.ProgramOnTheBus):
         self.assertEqual(self.named(how, "Events").description, changes.name.split("; ")[0])
 
 
+def on_screen(frame, width=1920, height=1080):
+    x, y, w, h = frame
+    return x >= 0 and y >= 0 and x + w <= width and y + h <= height
+
+
 def overlap(a, b):
     ax, ay, aw, ah = a
     bx, by, bw, bh = b
@@ -120,32 +127,61 @@ def overlap(a, b):
 
 
 @unittest.skipIf(not shutil.which("openbox"), "openbox is not installed")
+@unittest.skipIf(atspi_session.missing_tools(), atspi_session.missing_tools())
 class UnderAWindowManager(unittest.TestCase):
     def setUp(self):
         if not PROGRAM:
             self.skipTest("KINEMORA_PROGRAM is not set")
-        self.program = Program(screen="1920x1080x24", window_manager=("openbox", "--sm-disable"))
+        self.program = Program(screen="1920x1080x24", env=atspi_session.program_environment(),
+                               window_manager=("openbox", "--sm-disable"))
         self.addCleanup(shutil.rmtree, self.program.dir, True)
         self.addCleanup(self.program.stop)
         self.program.main_window()
+        self.app = wait_for(lambda: atspi_session.application("Kinemora"), 20,
+                            "Kinemora on the accessibility bus")
 
-    def test_its_frame_title_bar_included_keeps_off_the_main_windows_frame(self):
+    def test_its_frame_keeps_off_the_main_windows_and_its_code_shows_the_longest_handler(self):
         main = wait_for(lambda: self.program.frame(self.program.window), 10, "the main frame")
-        self.program.click(*HORIZONTAL)
+        self.program.click(*SCROLLING_TEXT_1)
         self.program.key("F1")
         how = self.program.find_window("How It Works")
 
         frames = []
 
-        def apart():
+        def placed():  # once framed: the first placing cannot count a frame not yet known
             frames.append(self.program.frame(how))
-            return frames[-1] if frames[-1] and not overlap(frames[-1], main) else None
+            return frames[-1] and not overlap(frames[-1], main) and on_screen(frames[-1])
         try:
-            x, y, width, _ = wait_for(apart, 10, "How It Works framed off the main window")
+            wait_for(placed, 10, "How It Works framed off the main window, on the screen")
         except AssertionError as failure:
             raise AssertionError(f"{failure}: main {main}, How It Works {frames[-1]}")
-        self.assertTrue(x >= 0 and y >= 0 and x + width <= 1920, "its title bar off the screen")
         self.assertEqual(self.program.frame(self.program.window), main)
+
+        import pyatspi
+        window = wait_for(lambda: atspi_session.frame(self.app, "How It Works"), 10, "its frame")
+        parts = list(atspi_session.walk(window))
+        code = next(n for n in parts if n.name == "Code" and n.getRole() == pyatspi.ROLE_TEXT)
+        bars = {n.name: n for n in atspi_session.walk(code)
+                if n.getRole() == pyatspi.ROLE_SCROLL_BAR}
+        watch = next(n for n in parts if n.name == "Watch")
+        self.assertFalse(atspi_session.has_state(bars["Horizontal scroll bar"],
+                                                 pyatspi.STATE_SHOWING), "the code scrolls sideways")
+
+        # Following Timer3_Timer, the code shows it from the top, its lines marked across the
+        # pane: whole, the pane's foot is past its last line, as unmarked as the Watch's foot.
+        def box(node):
+            extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            return extents.x, extents.y, extents.width, extents.height
+
+        def handler_whole():
+            _, top, _, height = box(code)
+            right = box(bars["Vertical scroll bar"])[0] - 6  # in the marks, past any text
+            wx, wy, _, wh = box(watch)
+            screen = self.program.screen()
+            unmarked = screen.pixel(wx + 4, wy + wh - 4)
+            return (screen.pixel(right, top + 4) != unmarked
+                    and screen.pixel(right, top + height - 4) == unmarked)
+        wait_for(handler_whole, 10, "Timer3_Timer whole in the Code pane")
 
 
 if __name__ == "__main__":
