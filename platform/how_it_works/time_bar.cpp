@@ -61,7 +61,8 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
     timeline_->setAccessibleDescription(
         QStringLiteral("Moves back and forth through the runs recorded, while paused"));
     timeline_->setPageStep(10);
-    timeline_->setRange(0, 0);
+    timeline_->setRange(0, 1);
+    timeline_->setValue(1);
     timeline_->setEnabled(false);
     timeline_->setMinimumWidth(120);
     slowMotion_ = new QComboBox(this);
@@ -114,6 +115,7 @@ void TimeBar::pauseToggled(bool paused) {
     runtime_.clock().setHeld(paused);
     step_->setEnabled(paused);
     timeline_->setEnabled(paused);
+    if (!paused) showHistory(1, 0);  // running, the timeline stands at now, its end
     moves_.paused(paused);
     stepBack_->setEnabled(paused && timeline_->maximum() > undone_);
 }
