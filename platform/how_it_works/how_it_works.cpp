@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
@@ -63,7 +64,7 @@ HowItWorks::~HowItWorks() = default;
 
 void HowItWorks::build() {
     timeBar_ = new TimeBar(runtime_,
-                           {[this] { return stepBack(); }, [this] { return stepForward(); },
+                           {[this](int runs) { return travel(runs); },
                             [this](bool paused) {
                                 // Time runs on from what shows.
                                 if (!paused) recorder_.dropUndone();
@@ -114,11 +115,11 @@ void HowItWorks::build() {
     });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left), this), &QShortcut::activated, this,
             [this] {
-                if (runtime_.clock().held()) stepBack();
+                if (runtime_.clock().held()) travel(-1);
             });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right), this), &QShortcut::activated,
             this, [this] {
-                if (runtime_.clock().held() && !stepForward()) runtime_.stepTimer();
+                if (runtime_.clock().held() && travel(1) == 0) runtime_.stepTimer();
             });
     for (const auto key : {Qt::Key_F1, Qt::Key_Escape})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
@@ -177,18 +178,14 @@ void HowItWorks::showFrame() {
                               static_cast<int>(recorder_.history().undone()));
 }
 
-// One run back or forward in time: the windows show what they showed then, and the run's row
-// is chosen, its code shown and its control lit.
-bool HowItWorks::stepBack() {
-    if (!recorder_.stepBack()) return false;
-    showMoment();
-    return true;
-}
-
-bool HowItWorks::stepForward() {
-    if (!recorder_.stepForward()) return false;
-    showMoment();
-    return true;
+// Back or forward in time over that many runs: the windows show what they showed then, and
+// the run of that moment has its row chosen, its code shown and its control lit, once.
+int HowItWorks::travel(int runs) {
+    int moved = 0;
+    while (moved < std::abs(runs) && (runs < 0 ? recorder_.stepBack() : recorder_.stepForward()))
+        ++moved;
+    if (moved > 0) showMoment();
+    return moved;
 }
 
 // The run at the moment shown: the newest not stepped back over, or, with all stepped back,

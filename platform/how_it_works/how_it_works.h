@@ -45,8 +45,7 @@ class HowItWorks final : public QWidget {
     void followLastRun(bool evenIfNothingRan = false);
     void showCodeOfChosenRow();
     void showCodeOf(const EventLog::Row& row);
-    bool stepBack();
-    bool stepForward();
+    int travel(int runs);
     void showMoment();
     void pauseAtMarkedChange(qint64 row);
     void showMessage(const QString& message);

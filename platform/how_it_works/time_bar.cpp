@@ -97,15 +97,11 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { pauseToggled(on); });
-    connect(stepBack_, &QPushButton::clicked, this, [this] { moves_.back(); });
+    connect(stepBack_, &QPushButton::clicked, this, [this] { moves_.travel(-1); });
     connect(step_, &QPushButton::clicked, this, [this] { step(); });
     // The timeline's place is the number of runs not stepped back over.
-    connect(timeline_, &QSlider::valueChanged, this, [this](int place) {
-        while (place < timeline_->maximum() - undone_ && moves_.back()) {
-        }
-        while (place > timeline_->maximum() - undone_ && moves_.forward()) {
-        }
-    });
+    connect(timeline_, &QSlider::valueChanged, this,
+            [this](int place) { moves_.travel(place - (timeline_->maximum() - undone_)); });
     connect(slowMotion_, &QComboBox::currentIndexChanged, this, [this](int choice) {
         runtime_.clock().setSlowdown(slowMotion_->itemData(choice).toInt());
     });
@@ -130,7 +126,7 @@ void TimeBar::pause() {
 
 // A run stepped back over comes again first; past the last, the next timer tick runs.
 void TimeBar::step() {
-    if (!moves_.forward()) runtime_.stepTimer();
+    if (moves_.travel(1) == 0) runtime_.stepTimer();
 }
 
 void TimeBar::showHistory(int runs, int undone) {

@@ -18,9 +18,10 @@ class Runtime;
 // the window answers.
 class TimeBar final : public QWidget {
   public:
-    // What the window does for the buttons that move through time; each says whether it moved.
+    // What the window does for the controls that move through time.
     struct Moves {
-        std::function<bool()> back, forward;      // one run
+        // Back (below 0) or forward over that many runs, as far as there are; how many it moved.
+        std::function<int(int runs)> travel;
         std::function<void(bool paused)> paused;  // after Pause changed
     };
     TimeBar(Runtime& runtime, Moves moves, QWidget* parent);
