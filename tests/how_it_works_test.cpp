@@ -25,6 +25,7 @@
 #include "effects/program_fixture.h"
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
+#include "platform/how_it_works/numbered_code.h"
 #include "platform/how_it_works/placement.h"
 #include "platform/how_it_works/watch_list.h"
 #include "platform/properties/watch.h"
@@ -101,9 +102,9 @@ TEST_F(HowItWorksTest, EachHandlerShowsWhatItChangedInOrderAndRepeatsShareARow) 
             .toStdString());
     // Following, the code is the last handler's, marked, under its effect's heading comment.
     EXPECT_TRUE(code().contains(QLatin1String("void frmAnimate::Timer3_Timer() {")));
-    const auto marks = part<QPlainTextEdit>("Code")->extraSelections();
-    ASSERT_FALSE(marks.isEmpty());
-    EXPECT_EQ(marks.first().cursor.block().text(),
+    auto* shown = static_cast<forms::NumberedCode*>(part<QPlainTextEdit>("Code"));
+    ASSERT_GE(shown->marks().last, shown->marks().first);
+    EXPECT_EQ(shown->document()->findBlockByNumber(shown->marks().first).text(),
               QLatin1String("void frmAnimate::Timer3_Timer() {"));
     // One effect chosen: its rows and what its handlers changed.
     auto* effect = part<QComboBox>("Effect");

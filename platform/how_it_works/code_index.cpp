@@ -95,16 +95,19 @@ void CodeIndex::indexDefinitions(int file) {
         qsizetype last = i;
         while (last + 1 < f.lines.size() && f.lines[last] != QLatin1String("}")) ++last;
         const QString method = match.captured(2);
-        places_.insert(match.captured(1) + QLatin1String("::") + method,
-                       {file, static_cast<int>(first), static_cast<int>(last)});
+        const Place place{file, static_cast<int>(first), static_cast<int>(last)};
+        places_.push_back(place);
+        byForm_[match.captured(1)].insert(method, place);
         if (method.contains(QLatin1Char('_'))) f.definesHandlers = true;
         i = last;
     }
 }
 
 std::optional<CodeIndex::Place> CodeIndex::find(const QString& form, const QString& method) const {
-    const auto it = places_.constFind(form + QLatin1String("::") + method);
-    if (it == places_.constEnd()) return std::nullopt;
+    const auto methods = byForm_.constFind(form);
+    if (methods == byForm_.constEnd()) return std::nullopt;
+    const auto it = methods->constFind(method);
+    if (it == methods->constEnd()) return std::nullopt;
     return *it;
 }
 

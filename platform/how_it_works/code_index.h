@@ -48,8 +48,8 @@ class CodeIndex {
     int statementStart(int file, int line) const;
     // The first line of a method that holds `text`, counted from 0 in its file, or -1.
     int lineIn(const Place& method, const QString& text) const;
-    // Every method's place, by "form::method".
-    const QHash<QString, Place>& places() const { return places_; }
+    // Every method's place.
+    const std::vector<Place>& places() const { return places_; }
     // The files that define handlers, each with its name: first those `named` names, in that
     // order, then the others under their titles.
     std::vector<std::pair<QString, int>> effects(const std::vector<NamedEffect>& named) const;
@@ -59,7 +59,8 @@ class CodeIndex {
     void indexDefinitions(int file);
 
     std::vector<File> files_;
-    QHash<QString, Place> places_;                   // by "form::method"
+    std::vector<Place> places_;
+    QHash<QString, QHash<QString, Place>> byForm_;   // by form, then method: found with no new text
     mutable QHash<const char*, int> compiledFiles_;  // fileOf's answers, by the compiler's path
 };
 

@@ -26,16 +26,6 @@ QFont codeFont() {
     return font;
 }
 
-// A line's whole extent, from its start to the next line's, held at its start so that the
-// cursor names this line: marked full width, every row of a wrapped line shows the mark.
-QTextCursor wholeLine(const QTextBlock& line) {
-    QTextCursor cursor(line);
-    if (!line.next().isValid()) return cursor;
-    cursor.setPosition(line.next().position());
-    cursor.setPosition(line.position(), QTextCursor::KeepAnchor);
-    return cursor;
-}
-
 }  // namespace
 
 CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* parent)
@@ -119,21 +109,9 @@ QTextDocument* CodePane::documentOf(int file) {
     return document;
 }
 
-// Marks in the palette's highlight, light or strong over the code's own background, so that a
-// dark theme stays readable; the first line scrolls to the top.
+// The marks, and the first line scrolled to the top with the cursor on it.
 void CodePane::mark(int first, int last, const QList<int>& strong) {
-    QColor light = palette().color(QPalette::Highlight), bold = light;
-    light.setAlpha(50);
-    bold.setAlpha(150);
-    QList<QTextEdit::ExtraSelection> marks;
-    for (int line = first; line <= last; ++line) {
-        QTextEdit::ExtraSelection mark;
-        mark.cursor = wholeLine(text_->document()->findBlockByNumber(line));
-        mark.format.setBackground(strong.contains(line + 1) ? bold : light);
-        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
-        marks << mark;
-    }
-    text_->setExtraSelections(marks);
+    text_->setMarks({first, last, strong});
     const QTextBlock top = text_->document()->findBlockByNumber(first);
     text_->setTextCursor(QTextCursor(top));
     text_->verticalScrollBar()->setValue(top.firstLineNumber());  // it scrolls by rows

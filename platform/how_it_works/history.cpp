@@ -39,8 +39,6 @@ void History::end() {
     open_ = false;
     Run& run = runs_.back();
     run.endNewRow = log_.nextNumber();
-    for (RowChange& row : run.rows)
-        if (const EventLog::Row* now = log_.rowNumbered(row.number)) row.after = *now;
     if (run.steps.empty() && run.rows.empty() && run.endNewRow == run.firstNewRow) runs_.pop_back();
 }
 
@@ -55,7 +53,10 @@ bool History::stepBack() {
     end();
     if (undone_ >= runs_.size()) return false;
     ++undone_;
-    const Run& run = runs_[runs_.size() - undone_];
+    Run& run = runs_[runs_.size() - undone_];
+    // Every later run is undone, so the rows show what this run left: kept now for its redo.
+    for (RowChange& row : run.rows)
+        if (const EventLog::Row* now = log_.rowNumbered(row.number)) row.after = *now;
     for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, true);
     for (auto row = run.rows.rbegin(); row != run.rows.rend(); ++row)
         log_.restore(row->number, row->before);

@@ -10,10 +10,10 @@ namespace forms {
 
 // Time both ways: the runs recorded, oldest first, each with every change it made (the old and
 // the new value, and the way to write them again) and what the Events rows it altered showed
-// before and after it. A step back writes a run's old values, newest change first, and sets its
-// rows back; a step forward writes its new values again: no handler runs either way. Runs
-// stepped back over stay until stepped forward or dropped. The oldest runs go beyond
-// kMostRuns, and then can no longer be stepped back over.
+// before it (what they showed after it is kept when it is stepped back over). A step back writes a
+// run's old values, newest change first, and sets its rows back; a step forward writes its new
+// values again: no handler runs either way. Runs stepped back over stay until stepped forward or
+// dropped. The oldest runs go beyond kMostRuns, and then can no longer be stepped back over.
 class History {
   public:
     // More than a minute of every timer effect at full speed (125 runs a second).
@@ -46,7 +46,7 @@ class History {
     };
     struct RowChange {
         qint64 number;
-        EventLog::Row before, after;
+        EventLog::Row before, after;  // after: once stepped back over
     };
     struct Run {
         qint64 firstNewRow = 0, endNewRow = 0;  // the rows it made

@@ -35,6 +35,37 @@ void NumberedCode::showDocument(QTextDocument* document) {
     fitGutter();
 }
 
+void NumberedCode::setMarks(const Marks& marks) {
+    if (marks == marks_) return;
+    marks_ = marks;
+    viewport()->update();
+}
+
+void NumberedCode::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(viewport());
+        paintMarks(painter, event->rect());
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+// In the palette's highlight, light or strong over the code's own background, so that a dark
+// theme stays readable; every row of a wrapped line.
+void NumberedCode::paintMarks(QPainter& painter, const QRect& area) {
+    if (marks_.last < marks_.first) return;
+    QColor light = palette().color(QPalette::Highlight), strong = light;
+    light.setAlpha(50);
+    strong.setAlpha(150);
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+        if (box.top() > area.bottom()) break;
+        const int line = block.blockNumber();
+        if (line < marks_.first || line > marks_.last || !block.isVisible()) continue;
+        const QRectF across(area.left(), box.top(), area.width(), box.height());
+        painter.fillRect(across, marks_.strong.contains(line + 1) ? strong : light);
+    }
+}
+
 void NumberedCode::fitGutter() {
     setViewportMargins(gutterWidth(), 0, 0, 0);
 }

@@ -38,6 +38,7 @@ void WatchList::restored(const Watched& what, const WatchedValue& value, qint64 
 }
 
 bool WatchList::pausesOn(const Watched& what) const {
+    if (pausing_ == 0) return false;  // no lookup per change while nothing is marked
     const auto it = byName_.constFind(what);
     return it != byName_.constEnd() && entries_[*it].pauses;
 }
@@ -45,6 +46,7 @@ bool WatchList::pausesOn(const Watched& what) const {
 void WatchList::clearPauses() {
     for (Entry& entry : entries_) {
         if (!std::exchange(entry.pauses, false)) continue;
+        --pausing_;
         entry.fresh = entry.wholeRow = true;
     }
 }
@@ -120,7 +122,9 @@ bool WatchList::setData(const QModelIndex& index, const QVariant& value, int rol
     if (!index.isValid()) return false;
     Entry& entry = entries_[static_cast<std::size_t>(index.row())];
     if (role == Qt::CheckStateRole && index.column() == NameColumn) {
-        entry.pauses = value.toInt() == Qt::Checked;
+        const bool pauses = value.toInt() == Qt::Checked;
+        if (std::exchange(entry.pauses, pauses) == pauses) return true;
+        pausing_ += pauses ? 1 : -1;
         emit dataChanged(index, index);
         return true;
     }

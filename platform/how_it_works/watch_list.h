@@ -69,6 +69,7 @@ class WatchList final : public QAbstractTableModel {
     int takeChange(Entry& entry);
 
     std::vector<Entry> entries_;
+    int pausing_ = 0;  // how many entries pause the program
     QHash<Watched, std::size_t> byName_;
     int rows_ = 0;  // the entries the views know of
     qint64 now_ = 0;
