@@ -348,20 +348,45 @@ class TimeBothWaysTest : public HowItWorksTest {
     }
 };
 
-// Each timer effect runs 200 runs from its start, is stepped back all the way (across the
-// click that started it) and shows every value and every pixel as before; stepped forward
-// again, as after.
+// Each effect runs 200 runs from its start (a timer's ticks after the click that starts it, or
+// the pointer going to and fro over the control), is stepped back all the way and shows every
+// value and every pixel as before; stepped forward again, as after.
 TEST_F(TimeBothWaysTest, EachEffectStepsBackToItsStartAndForwardToItsEnd) {
+    using testing_support::Harness;
+    const QPoint surface(740, 300);  // the form's own surface, beside the menu
+    using Button = forms::Control& (*)(frmAnimate&);
     struct Effect {
         const char* name;
-        std::function<forms::Control&(frmAnimate&)> start;
-        int intervalMs;
+        Button clicked;  // the button that starts it and keeps the pointer's light, or none
+        std::function<void(frmAnimate&)> run;
+    };
+    auto timer = [this](const char* name, Button button, int intervalMs) {
+        return Effect{name, button, [this, button, intervalMs](frmAnimate& f) {
+                          click(button(f));
+                          ticks(200, intervalMs);
+                      }};
+    };
+    auto pointer = [this, surface](const char* name, Button over) {
+        return Effect{name, nullptr, [this, over, surface](frmAnimate& f) {
+                          for (int i = 0; i < 100; ++i) {
+                              harness.moveTo(f, Harness::centreOf(over(f)) + QPoint(i % 3, 0));
+                              harness.moveTo(f, surface + QPoint(i % 3, 0));
+                          }
+                      }};
     };
     const std::vector<Effect> effects = {
-        {"Scrolling text", [](frmAnimate& f) -> forms::Control& { return f.cmdScroll(1); }, 100},
-        {"Bouncing ball", [](frmAnimate& f) -> forms::Control& { return f.cmdDirection(1); }, 10},
-        {"Flashing button", [](frmAnimate& f) -> forms::Control& { return f.cmdFlasher; }, 200},
-        {"Face", [](frmAnimate& f) -> forms::Control& { return f.imgFace; }, 100}};
+        timer(
+            "Scrolling text", [](frmAnimate& f) -> forms::Control& { return f.cmdScroll(1); }, 100),
+        timer(
+            "Bouncing ball", [](frmAnimate& f) -> forms::Control& { return f.cmdDirection(1); },
+            10),
+        timer(
+            "Flashing button", [](frmAnimate& f) -> forms::Control& { return f.cmdFlasher; }, 200),
+        timer(
+            "Face", [](frmAnimate& f) -> forms::Control& { return f.imgFace; }, 100),
+        pointer("Menu", [](frmAnimate& f) -> forms::Control& { return f.imgMenu(0); }),
+        pointer("Link", [](frmAnimate& f) -> forms::Control& { return f.lblLink; }),
+        pointer("Question mark", [](frmAnimate& f) -> forms::Control& { return f.imgGreatest; })};
     frmAnimate& f = start();
     // The main window as it shows, but for the button clicked: the pointer still over it lights
     // it, which no value does.
@@ -382,12 +407,12 @@ TEST_F(TimeBothWaysTest, EachEffectStepsBackToItsStartAndForwardToItsEnd) {
     };
     for (const Effect& effect : effects) {
         SCOPED_TRACE(effect.name);
+        harness.moveTo(f, surface);
         FirstAndLast values;  // told by the window, which it must be set before
         open();
-        clicked = &effect.start(f);
+        clicked = effect.clicked ? &effect.clicked(f) : nullptr;
         const QImage before = shown();
-        click(*clicked);
-        ticks(200, effect.intervalMs);
+        effect.run(f);
         const QImage after = shown();
         pause();
         EXPECT_GT(stepBackAll(), 1);

@@ -61,7 +61,10 @@ CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* pare
 }
 
 void CodePane::showMethod(const QString& form, const QString& method, const QList<int>& strong) {
-    if (form == shownForm_ && method == shownMethod_ && strong == shownStrong_) return;
+    // Not QList's ==: Qt 6.4 hands two empty lists to memcmp, one of them a null pointer when
+    // a list that held lines was cleared and the other never held any.
+    if (form == shownForm_ && method == shownMethod_ && std::ranges::equal(strong, shownStrong_))
+        return;
     shownForm_ = form;
     shownMethod_ = method;
     shownStrong_ = strong;
