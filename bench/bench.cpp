@@ -20,6 +20,7 @@
 
 #include "app/project.h"
 #include "forms/animate/frmAnimate.h"
+#include "platform/how_it_works/code_pane.h"
 
 using kinemora::frmAnimate;
 
@@ -145,6 +146,23 @@ double moveTimeline(int runs) {
     return ms;
 }
 
+// The time the Code pane takes to show another effect's handler and draw it, as Follow does
+// when the last handler to run is another effect's: the mean over `times` switches.
+double switchCodeMs(int times) {
+    forms::CodePane* pane = nullptr;
+    for (QWidget* w : QApplication::allWidgets())
+        if (!pane) pane = dynamic_cast<forms::CodePane*>(w);
+    if (!pane) return 0;
+    QElapsedTimer switching;
+    switching.start();
+    for (int i = 0; i < times; ++i) {
+        pane->showMethod(QStringLiteral("frmAnimate"),
+                         i % 2 ? QStringLiteral("Timer4_Timer") : QStringLiteral("Timer3_Timer"));
+        QApplication::processEvents();  // it draws what it shows
+    }
+    return switching.nsecsElapsed() / 1e6 / times;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,12 +238,13 @@ int main(int argc, char** argv) {
     const double peakMb = usage.ru_maxrss / 1024.0;
     // 4. Watching: clicks that each make a row, until the Events log holds all it keeps.
     // Then paused, the timeline moved back over 1,000 runs and forward again.
-    double timelineMs = 0;
+    double timelineMs = 0, switchMs = 0;
     if (watching) {
         for (int i = 0; i < 10100; ++i) bench.click(form.cmdDirection(i % 2));
         wait(300);
         getrusage(RUSAGE_SELF, &usage);
         timelineMs = moveTimeline(1000);
+        switchMs = switchCodeMs(200);
     }
 
     std::printf("platform: %s%s\n", qPrintable(QGuiApplication::platformName()),
@@ -255,6 +274,7 @@ int main(int argc, char** argv) {
         std::printf("peak resident memory, Events log and history full: %.1f MB\n",
                     usage.ru_maxrss / 1024.0);
         std::printf("timeline moved over 1000 runs: %.1f ms\n", timelineMs);
+        std::printf("Code pane showing another effect's handler: %.2f ms\n", switchMs);
     }
     return 0;
 }
