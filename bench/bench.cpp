@@ -146,6 +146,29 @@ double moveTimeline(int runs) {
     return ms;
 }
 
+// --two-minutes: every timer effect runs two minutes with How It Works open and watching; the
+// runs its history then keeps, and the peak memory.
+int twoMinutesOfEveryTimerEffect(Bench& bench) {
+    bench.startEveryTimerEffect();
+    wait(120000);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    QSlider* timeline = nullptr;
+    QPushButton* pause = nullptr;
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (w->accessibleName() == QLatin1String("Timeline")) timeline = qobject_cast<QSlider*>(w);
+        auto* button = qobject_cast<QPushButton*>(w);
+        if (button && button->text() == QLatin1String("Pause")) pause = button;
+    }
+    if (!timeline || !pause) return 1;
+    pause->setChecked(true);
+    QApplication::processEvents();
+    std::printf("runs kept after two minutes of every timer effect: %d\n", timeline->maximum());
+    std::printf("peak resident memory, two minutes of every timer effect: %.1f MB\n",
+                usage.ru_maxrss / 1024.0);
+    return 0;
+}
+
 // The time the Code pane takes to show another effect's handler and draw it, as Follow does
 // when the last handler to run is another effect's: the mean over `times` switches.
 double switchCodeMs(int times) {
@@ -184,6 +207,8 @@ int main(int argc, char** argv) {
     if (watching) runtime.showHelp();
     Bench bench(form);
     wait(300);
+    if (watching && application.arguments().contains(QStringLiteral("--two-minutes")))
+        return twoMinutesOfEveryTimerEffect(bench);
 
     // 1. Everything at once for 10 s, with 200 pointer moves a second.
     const std::vector<QPoint> places = bench.sweep();
