@@ -9,7 +9,6 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <cstdlib>
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
@@ -176,39 +175,6 @@ void HowItWorks::showFrame() {
     if (runtime_.clock().held())
         timeBar_->showHistory(static_cast<int>(recorder_.history().runs()),
                               static_cast<int>(recorder_.history().undone()));
-}
-
-// Back or forward in time over that many runs: the windows show what they showed then, and
-// the run of that moment has its row chosen, its code shown and its control lit, once.
-int HowItWorks::travel(int runs) {
-    int moved = 0;
-    while (moved < std::abs(runs) && (runs < 0 ? recorder_.stepBack() : recorder_.stepForward()))
-        ++moved;
-    if (moved > 0) showMoment();
-    return moved;
-}
-
-// The run at the moment shown: the newest not stepped back over, or, with all stepped back,
-// the oldest.
-void HowItWorks::showMoment() {
-    const History& history = recorder_.history();
-    const std::size_t done = history.runs() - history.undone();
-    const qint64 number = history.rowOf(done > 0 ? done - 1 : 0);
-    showFrame();
-    const int place = recorder_.log().placeOf(number);
-    if (place < 0) return;
-    events_->choose(place);
-    showCodeOf(recorder_.log().row(place));
-}
-
-// A run changed a value marked in the Watch: time stops right after it, with its row chosen.
-void HowItWorks::pauseAtMarkedChange(qint64 row) {
-    timeBar_->pause();
-    showFrame();
-    const int place = recorder_.log().placeOf(row);
-    if (place < 0) return;
-    events_->choose(place);
-    showCodeOf(recorder_.log().row(place));
 }
 
 void HowItWorks::showMessage(const QString& message) {

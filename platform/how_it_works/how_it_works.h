@@ -48,6 +48,7 @@ class HowItWorks final : public QWidget {
     int travel(int runs);
     void showMoment();
     void pauseAtMarkedChange(qint64 row);
+    void showRun(qint64 row);
     void showMessage(const QString& message);
     void entryChosen(int entry);
     void changeChosen(const EventLog::Row& row, std::size_t change);
