@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTextBlock>
 #include <QTreeView>
@@ -27,6 +28,7 @@
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/numbered_code.h"
 #include "platform/how_it_works/placement.h"
+#include "platform/how_it_works/remembered_scroll_bars.h"
 #include "platform/how_it_works/watch_list.h"
 #include "platform/properties/watch.h"
 #include "platform/runtime/boxes.h"
@@ -607,6 +609,32 @@ TEST(EventLog, KeepsTheNewestRowsOnly) {
     }
     ASSERT_EQ(log.rowCount(), forms::EventLog::kMostRows);
     EXPECT_EQ(log.row(0).handler, QLatin1String("cmd50_Click"));
+}
+
+// The code pane's scroll bars, drawn from pictures of their places, look as the style draws them
+// in every state, also when a state comes back after others.
+TEST(RememberedScrollBars, DrawWhatTheStyleDraws) {
+    auto* remembered = new forms::RememberedScrollBars(nullptr);
+    const std::unique_ptr<QStyle> owner(remembered);
+    QScrollBar drawn(Qt::Vertical), asTheStyleDraws(Qt::Vertical);
+    drawn.setStyle(remembered);
+    const struct {
+        int maximum, value;
+        bool enabled;
+    } states[] = {{100, 0, true},   {100, 60, true}, {400, 60, true}, {100, 100, true},
+                  {100, 60, false}, {100, 0, true},  {100, 60, true}};
+    for (const auto& state : states) {
+        SCOPED_TRACE(testing::Message()
+                     << state.maximum << " " << state.value << " " << state.enabled);
+        for (QScrollBar* bar : {&drawn, &asTheStyleDraws}) {
+            bar->resize(17, 300);
+            bar->setRange(0, state.maximum);
+            bar->setPageStep(50);
+            bar->setValue(state.value);
+            bar->setEnabled(state.enabled);
+        }
+        EXPECT_EQ(drawn.grab().toImage(), asTheStyleDraws.grab().toImage());
+    }
 }
 
 }  // namespace
