@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "effects/program_fixture.h"
+#include "forms/code/frmCode.h"
 #include "platform/how_it_works/code_index.h"
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/numbered_code.h"
@@ -280,6 +281,12 @@ TEST_F(HowItWorksTest, EachChangeNamesTheLineOfItsStatementOrWhoMadeIt) {
     click(f.cmdStop);
     click(f.cmdDirection(0));
     EXPECT_TRUE(turnedBy("upperEnd) intStep = intSpeed;"));
+
+    // A form the runtime loads anew is a row of its own, by the runtime.
+    click(f.cmdStop);
+    harness.runtime().unload(forms::Instance<kinemora::frmCode>());
+    forms::Instance<kinemora::frmCode>().Show();
+    EXPECT_EQ(events().last(), QStringLiteral("by the runtime |  | frmCode loaded"));
 }
 
 // However fast the handlers run, the panes are told of what changed a few times a second: the

@@ -50,7 +50,7 @@ void EventLog::begin(const HandlerRun& run, int effect) {
         return;
     }
     if (!repeating) repeating_.clear();
-    append({run.time, run.time, run.form, run.handler, run.index, effect, 1, {}, {}});
+    append({run.time, run.time, run.form, run.handler, run.index, effect, 1, {}, {}, {}});
     open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
     if (repeating) repeating_.push_back(open_);
 }
@@ -77,6 +77,16 @@ void EventLog::change(const Watched& what, const WatchedValue& from, const Watch
         return;
     }
     row->changes.push_back({what, from, to, author});
+}
+
+void EventLog::loaded(const QString& form, qint64 time) {
+    repeating_.clear();
+    Row row;
+    row.time = row.latest = time;
+    row.form = form;
+    row.by = Place::By::Runtime;
+    row.note = QStringLiteral("%1 loaded").arg(form);
+    append(std::move(row));
 }
 
 // The row of what the user, a control or the runtime changed outside any handler: the last
@@ -252,6 +262,7 @@ QString EventLog::changeText(const Change& c) {
 
 QString EventLog::changesOf(const Row& row) {
     QStringList parts;
+    if (!row.note.isEmpty()) parts << row.note;
     for (const Change& c : row.changes) parts << changeText(c);
     if (!row.error.isEmpty()) parts << row.error;
     return parts.join(changeSeparator());

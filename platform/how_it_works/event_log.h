@@ -51,6 +51,7 @@ class EventLog final : public QAbstractTableModel {
         int count = 1;
         std::vector<Change> changes;
         QString error;
+        QString note;                    // what the row tells besides its changes: "frmCode loaded"
         Place::By by = Place::By::Code;  // a row of changes made outside any handler: by whom
         bool undone = false;             // all its runs are stepped back over: greyed
     };
@@ -61,6 +62,8 @@ class EventLog final : public QAbstractTableModel {
     void change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                 const Author& author, qint64 time);
     void fail(int number, const QString& description);
+    // The runtime loaded a form: a row of its own, by the runtime.
+    void loaded(const QString& form, qint64 time);
     void end();
     // Tells the views of every row changed since the last time, in one signal; whether any was.
     bool publish();

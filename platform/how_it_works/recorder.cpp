@@ -38,6 +38,11 @@ bool Recorder::replay(const std::function<bool()>& move) {
     return moved;
 }
 
+void Recorder::formLoaded(const QString& form) {
+    log_.loaded(form, runtimeTime_());
+    if (before_) before_->formLoaded(form);
+}
+
 // The places the history and the Watch would write to may go with the form.
 void Recorder::formUnloading() {
     history_.clear();

@@ -59,6 +59,7 @@ class Recorder final : private Watcher {
     void handlerEnded() override;
     void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                  const Place& place) override;
+    void formLoaded(const QString& form) override;
     void formUnloading() override;
     Author authorOf(const Watched& what, const Place& place) const;
     bool replay(const std::function<bool()>& move);

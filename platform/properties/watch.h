@@ -79,7 +79,9 @@ class Watcher {
     // Who made the change and where: see Place.
     virtual void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                          const Place& place) = 0;
-    // A form is about to go, and with it the places its changes can be written back to.
+    // The runtime has built a form and is about to raise its Load; a form is about to go, and
+    // with it the places its changes can be written back to.
+    virtual void formLoaded(const QString& /*form*/) {}
     virtual void formUnloading() {}
 };
 

@@ -136,6 +136,7 @@ QWidget* Runtime::boxOwner() const {
 LoadedForm& Runtime::formOf(std::type_index type, std::unique_ptr<LoadedForm> (*make)()) {
     if (const auto it = forms_.find(type); it != forms_.end()) return *it->second;
     LoadedForm& form = *forms_.emplace(type, make()).first->second;
+    if (Watcher* w = watcher()) w->formLoaded(form.Name());
     form.raiseLoad();
     return form;
 }
