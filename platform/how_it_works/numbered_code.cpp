@@ -31,6 +31,7 @@ NumberedCode::NumberedCode(QWidget* parent) : QPlainTextEdit(parent), gutter_(ne
 
 void NumberedCode::showDocument(QTextDocument* document) {
     if (document == this->document()) return;
+    marks_ = {};  // they were the other document's lines
     setDocument(document);
     fitGutter();
 }

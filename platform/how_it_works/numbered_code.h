@@ -20,7 +20,8 @@ class NumberedCode final : public QPlainTextEdit {
 
     explicit NumberedCode(QWidget* parent);
 
-    // Shows a document of plain text, laid out for this view, in place of the one shown.
+    // Shows a document of plain text, laid out for this view, in place of the one shown, with
+    // no marks.
     void showDocument(QTextDocument* document);
     // Marks are painted under the text, not kept as selections: moving them lays out nothing.
     void setMarks(const Marks& marks);
