@@ -16,6 +16,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "app/project.h"
@@ -123,17 +124,22 @@ class Bench {
     QWindow* window_;
 };
 
-// Pauses How It Works, moves its timeline back over `runs` runs and returns the time that
-// took until the windows had drawn that moment; then moves it to the end again.
-double moveTimeline(int runs) {
+// How It Works' Pause button and Timeline, or nulls while it is not there.
+std::pair<QPushButton*, QSlider*> timeBar() {
     QWidget* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->windowTitle() == QLatin1String("How It Works")) window = w;
-    if (!window) return 0;
+    if (!window) return {};
     QPushButton* pause = nullptr;
     for (QPushButton* b : window->findChildren<QPushButton*>())
         if (b->text() == QLatin1String("Pause")) pause = b;
-    auto* timeline = window->findChild<QSlider*>();
+    return {pause, window->findChild<QSlider*>()};
+}
+
+// Pauses How It Works, moves its timeline back over `runs` runs and returns the time that
+// took until the windows had drawn that moment; then moves it to the end again.
+double moveTimeline(int runs) {
+    const auto [pause, timeline] = timeBar();
     if (!pause || !timeline) return 0;
     pause->setChecked(true);
     QElapsedTimer moving;
@@ -153,14 +159,8 @@ int twoMinutesOfEveryTimerEffect(Bench& bench) {
     wait(120000);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    QSlider* timeline = nullptr;
-    QPushButton* pause = nullptr;
-    for (QWidget* w : QApplication::allWidgets()) {
-        if (w->accessibleName() == QLatin1String("Timeline")) timeline = qobject_cast<QSlider*>(w);
-        auto* button = qobject_cast<QPushButton*>(w);
-        if (button && button->text() == QLatin1String("Pause")) pause = button;
-    }
-    if (!timeline || !pause) return 1;
+    const auto [pause, timeline] = timeBar();
+    if (!pause || !timeline) return 1;
     pause->setChecked(true);
     QApplication::processEvents();
     std::printf("runs kept after two minutes of every timer effect: %d\n", timeline->maximum());
