@@ -112,14 +112,6 @@ void HowItWorks::build() {
         events_->showEffect(effect);
         watch_->showEffect(effect);
     });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left), this), &QShortcut::activated, this,
-            [this] {
-                if (runtime_.clock().held()) travel(-1);
-            });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right), this), &QShortcut::activated,
-            this, [this] {
-                if (runtime_.clock().held() && travel(1) == 0) runtime_.stepTimer();
-            });
     for (const auto key : {Qt::Key_F1, Qt::Key_Escape})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
                 &QWidget::hide);

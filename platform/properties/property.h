@@ -77,6 +77,9 @@ class Property {
                     const auto& p = *static_cast<const Property*>(self);
                     const T* v = std::get_if<T>(&value);
                     return v && p.check_ ? (p.owner_->*p.check_)(*v) : QString();
+                },
+                [](const void* self) -> WatchedValue {
+                    return static_cast<const Property*>(self)->get();
                 }};
     }
     static Place copyOf(const Property& other) {

@@ -42,7 +42,10 @@ class Variable {
                     if (const T* v = std::get_if<T>(&value))
                         static_cast<Variable*>(self)->write(*v, place);
                 },
-                nullptr};
+                nullptr,
+                [](const void* self) -> WatchedValue {
+                    return static_cast<const Variable*>(self)->value_;
+                }};
     }
 
     const char* name_;

@@ -34,10 +34,12 @@ class WriteBack {
     using Write = void (*)(void* target, const WatchedValue& value, const Place& place);
     // Why the value may not be written there, in plain words; empty where it may.
     using Refusal = QString (*)(const void* target, const WatchedValue& value);
+    // The value it holds now, read as the code reads it.
+    using Read = WatchedValue (*)(const void* target);
 
     WriteBack() = default;
-    WriteBack(void* target, Write write, Refusal refusal)
-        : target_(target), write_(write), refusal_(refusal) {}
+    WriteBack(void* target, Write write, Refusal refusal, Read read)
+        : target_(target), write_(write), refusal_(refusal), read_(read) {}
 
     void write(const WatchedValue& value, const Place& place) const {
         write_(target_, value, place);
@@ -45,12 +47,14 @@ class WriteBack {
     QString refusal(const WatchedValue& value) const {
         return refusal_ ? refusal_(target_, value) : QString();
     }
+    WatchedValue read() const { return read_(target_); }
     const void* target() const { return target_; }
 
   private:
     void* target_ = nullptr;
     Write write_ = nullptr;
     Refusal refusal_ = nullptr;
+    Read read_ = nullptr;
 };
 
 // What changed: a property of a control or form ("lblScrollText(1)" and "Caption"), or a
