@@ -1,6 +1,7 @@
 # `cpack` in a Windows build folder makes kinemora-<version>-windows-x64.zip: one folder that runs
 # wherever it is unpacked, with nothing else installed. It holds the program with its data, the
 # Qt libraries and plugins it loads, the C++ runtime of the compiler, and the licences of all.
+# The installer is made from that zip (scripts/windows/msi.sh), with kinemora.wxs from here.
 
 # The Qt libraries, the Windows platform plugin, and the icon and cursor reader.
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)
@@ -40,6 +41,8 @@ install(CODE "
   foreach(dll IN LISTS dlls)
     execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
   endforeach()")
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/kinemora.wxs.in kinemora.wxs @ONLY)
 
 set(CPACK_PACKAGE_NAME kinemora)
 set(CPACK_PACKAGE_FILE_NAME kinemora-${PROJECT_VERSION}-windows-x64)

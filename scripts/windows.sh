@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds Kinemora for 64-bit Windows here on Debian and packs it as
-# build-windows/kinemora-<version>-windows-x64.zip: installs what is missing, builds Qt for
+# build-windows/kinemora-<version>-windows-x64.zip and, with the same files, as the installer
+# build-windows/kinemora-<version>-windows-x64.msi: installs what is missing, builds Qt for
 # Windows once into a cache folder outside the clone (scripts/windows/qt.sh), then cross-builds
 # the program in Release with cmake/mingw-w64.cmake.
 #
-#   --test        also build the unit and widget tests, and run them and a smoke test of
-#                 kinemora.exe from the zip under Wine on Xvfb (scripts/windows/test.sh)
+#   --test        also build the unit and widget tests, and run them, a smoke test of
+#                 kinemora.exe from the zip and the installer's tests under Wine on Xvfb
+#                 (scripts/windows/test.sh)
 #   --screenshot  with --test: the smoke test saves the main window as docs/windows.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +36,10 @@ cmake --build "$build"
 (cd "$build" && cpack -G ZIP >/dev/null)
 zip="$(ls "$build"/kinemora-*-windows-x64.zip)"
 echo "made $zip ($(du -h "$zip" | cut -f1))"
+msi="${zip%.zip}.msi"
+scripts/windows/msi.sh "$build/kinemora.wxs" "$zip" "$msi"
+echo "made $msi ($(du -h "$msi" | cut -f1))"
 
 if [ -n "$test" ]; then
-  scripts/windows/test.sh "$build" "$zip" ${screenshot:+docs/windows.png}
+  scripts/windows/test.sh "$build" "$zip" "$msi" ${screenshot:+docs/windows.png}
 fi

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs what the Windows build needs, if any of it is missing: the mingw-w64 cross-compiler
-# (posix threads, which Qt needs), Wine to run the result, the host Qt tools that Qt's own
-# cross-build runs (moc, rcc, uic), and Qt's source, which comes from Debian's own qt6-base
-# source package. Source packages need deb-src lines, which a fresh Debian 12 lacks; one file of
-# ours adds them for bookworm.
+# (posix threads, which Qt needs), Wine to run the result, msitools and wixl to make and read
+# the installer, the host Qt tools that Qt's own cross-build runs (moc, rcc, uic), and Qt's
+# source, which comes from Debian's own qt6-base source package. Source packages need deb-src
+# lines, which a fresh Debian 12 lacks; one file of ours adds them for bookworm.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools qt6-base-dev
-  wine wine64 libwine fonts-wine dpkg-dev googletest
+  wine wine64 libwine fonts-wine dpkg-dev googletest msitools wixl
   xvfb xauth xdotool x11-utils imagemagick python3
 )
 

@@ -1,9 +1,11 @@
-"""kinemora.exe from the Windows zip, under Wine on the X display it is given: unpacked into a
-folder whose name has blanks and non-ASCII letters, it prints its help and version, starts,
-shows its main window at the described size, bounces the ball on a click, opens How It Works
-on F1 and ends on Alt+F4 in the main window, How It Works still shown, with status 0.
+"""kinemora.exe under Wine on the X display it is given, from the Windows zip unpacked into a
+folder whose name has blanks and non-ASCII letters, or as installed: it prints its help and
+version, starts, shows its main window at the described size, bounces the ball on a click,
+opens How It Works on F1 and ends on Alt+F4 in the main window, How It Works still shown, with
+status 0.
 
-Run inside scripts/windows/wine-session.sh (which sets WINE) with KINEMORA_ZIP naming the zip;
+Run inside scripts/windows/wine-session.sh (which sets WINE) with KINEMORA_ZIP naming the zip,
+or KINEMORA_EXE naming an installed kinemora.exe (a Unix path into the Wine prefix);
 KINEMORA_SCREENSHOT, if set, is where the main window's picture is saved.
 """
 
@@ -21,6 +23,7 @@ from harness import Screen, near, wait_for  # noqa: E402
 
 WINE = os.environ.get("WINE", "")
 ZIP = os.environ.get("KINEMORA_ZIP", "")
+EXE = os.environ.get("KINEMORA_EXE", "")
 CYAN, BLUE = (0, 255, 255), (0, 0, 255)
 # Client points, in pixels at 100 %: the "Horizontal" button's middle and the ball's row.
 HORIZONTAL = (284, 28)
@@ -49,9 +52,12 @@ def screen() -> Screen:
                                  capture_output=True, check=True).stdout)
 
 
-@unittest.skipUnless(WINE and ZIP, "run through scripts/windows/test.sh")
+@unittest.skipUnless(WINE and (ZIP or EXE), "run through scripts/windows/test.sh")
 class KinemoraUnderWine(unittest.TestCase):
     def setUp(self):
+        if EXE:
+            self.program = EXE
+            return
         self.folder = tempfile.mkdtemp(prefix="kinemora wine ")
         target = os.path.join(self.folder, "Kinemora für Schüler")
         with zipfile.ZipFile(ZIP) as archive:
