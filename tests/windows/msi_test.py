@@ -2,10 +2,12 @@
 installs it, silently, into the prefix of scripts/windows/wine-session.sh. A package of a lower
 version goes in first and the real one upgrades it in place; the files are the zip's, the
 Start-menu shortcut starts the program, which passes the smoke test; the lower version is then
-refused, and a silent uninstall leaves nothing behind.
+refused, a rebuild of the same version replaces it, and a silent uninstall leaves nothing
+behind.
 
-Environment: WINE and WINEPREFIX (from wine-session.sh), KINEMORA_MSI and KINEMORA_OLD_MSI (the
-same files at a lower version), KINEMORA_ZIP (the zip they were made from).
+Environment: WINE and WINEPREFIX (from wine-session.sh), KINEMORA_MSI, KINEMORA_OLD_MSI (the
+same files at a lower version), KINEMORA_REBUILT_MSI (the same version, another product code),
+KINEMORA_ZIP (the zip they were made from).
 """
 
 import os
@@ -19,6 +21,7 @@ WINE = os.environ.get("WINE", "")
 PREFIX = os.environ.get("WINEPREFIX", "")
 MSI = os.environ.get("KINEMORA_MSI", "")
 OLD_MSI = os.environ.get("KINEMORA_OLD_MSI", "")
+REBUILT_MSI = os.environ.get("KINEMORA_REBUILT_MSI", "")
 ZIP = os.environ.get("KINEMORA_ZIP", "")
 SMOKE_TEST = os.path.join(os.path.dirname(os.path.abspath(__file__)), "smoke_test.py")
 UNINSTALL = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
@@ -187,11 +190,11 @@ class PackageTables(unittest.TestCase):
         self.assertLess(sequence["RemoveExistingProducts"], sequence["InstallInitialize"])
 
 
-@unittest.skipUnless(WINE and PREFIX and MSI and OLD_MSI and ZIP,
+@unittest.skipUnless(WINE and PREFIX and MSI and OLD_MSI and REBUILT_MSI and ZIP,
                      "run through scripts/windows/test.sh")
 class InstalledUnderWine(unittest.TestCase):
     def test_installs_upgrades_starts_refuses_downgrade_and_uninstalls_silently(self):
-        own, old = properties(MSI), properties(OLD_MSI)
+        own, old, rebuilt = properties(MSI), properties(OLD_MSI), properties(REBUILT_MSI)
         self.assertEqual(msiexec("/i", OLD_MSI, "/qn"), 0)
         self.assertEqual(self.entry(old)["DisplayVersion"], old["ProductVersion"])
 
@@ -207,7 +210,11 @@ class InstalledUnderWine(unittest.TestCase):
         self.assertEqual(list(uninstall_entries()), [own["ProductCode"]])
         self.check_files_in_place()
 
-        self.assertEqual(msiexec("/x", MSI, "/qn"), 0)
+        self.assertEqual(msiexec("/i", REBUILT_MSI, "/qn"), 0)
+        self.assertEqual(self.entry(rebuilt)["DisplayVersion"], own["ProductVersion"])
+        self.check_files_in_place()
+
+        self.assertEqual(msiexec("/x", REBUILT_MSI, "/qn"), 0)
         self.assertEqual(uninstall_entries(), {})
         self.assertFalse(os.path.exists(unix_path(INSTALLED)), "Program Files\\Kinemora left")
         self.assertEqual(self.shortcuts(), [])
