@@ -20,6 +20,9 @@ EventsView::EventsView(EventLog& log, QWidget* parent)
     connect(filter_, &QAbstractItemModel::rowsInserted, this, [this] {
         toEnd_ = toEnd_ || verticalScrollBar()->value() >= verticalScrollBar()->maximum() - 1;
     });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { chosenChange_ = -1; });
+    cellPainter().markWith([this](const QModelIndex& cell) { return chosenSpan(cell); });
 }
 
 void EventsView::keyPressEvent(QKeyEvent* event) {
@@ -57,10 +60,27 @@ int EventsView::changeAt(const EventLog::Row& row, int x) const {
 
 void EventsView::chooseChange(int change) {
     chosenChange_ = change;
+    viewport()->update(visualRect(currentIndex().siblingAtColumn(EventLog::ChangesColumn)));
     if (const EventLog::Row* row = currentRow()) {
         setAccessibleDescription(EventLog::changeText(row->changes[change]));
         changeChosen_(*row, change);
     }
+}
+
+// Where the chosen change stands in the text of the current row's Changes cell, as the log
+// writes it: after the row's note and the changes before it.
+std::optional<CellPainter::Span> EventsView::chosenSpan(const QModelIndex& cell) const {
+    if (chosenChange_ < 0 || cell.column() != EventLog::ChangesColumn ||
+        cell.row() != currentIndex().row())
+        return std::nullopt;
+    const EventLog::Row* row = currentRow();
+    const auto chosen = static_cast<std::size_t>(chosenChange_);
+    if (!row || chosen >= row->changes.size()) return std::nullopt;
+    const qsizetype separator = EventLog::changeSeparator().size();
+    qsizetype from = row->note.isEmpty() ? 0 : row->note.size() + separator;
+    for (std::size_t i = 0; i < chosen; ++i)
+        from += EventLog::changeText(row->changes[i]).size() + separator;
+    return CellPainter::Span{from, EventLog::changeText(row->changes[chosen]).size()};
 }
 
 void EventsView::choose(int place) {

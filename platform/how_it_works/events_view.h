@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
+#include "platform/how_it_works/cell_painter.h"
 #include "platform/how_it_works/effect_filter.h"
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/rows_view.h"
@@ -25,7 +27,8 @@ class EventsView final : public RowsView {
     // Makes the log's row at `place` the current one, if the effect shown has it.
     void choose(int place);
     // Told of one change of the current row the user picks: Right and Left go through them, a
-    // click on one in the Changes column picks it.
+    // click on one in the Changes column picks it. The change chosen is marked in its cell
+    // until another row is chosen.
     void onChangeChosen(std::function<void(const EventLog::Row&, int change)> chosen) {
         changeChosen_ = std::move(chosen);
     }
@@ -37,6 +40,7 @@ class EventsView final : public RowsView {
   private:
     int changeAt(const EventLog::Row& row, int x) const;
     void chooseChange(int change);
+    std::optional<CellPainter::Span> chosenSpan(const QModelIndex& cell) const;
 
     int chosenChange_ = -1;
     std::function<void(const EventLog::Row&, int)> changeChosen_ = [](const EventLog::Row&, int) {};

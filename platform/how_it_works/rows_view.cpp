@@ -9,9 +9,9 @@
 namespace forms {
 
 RowsView::RowsView(QAbstractItemModel* model, const QString& name, QWidget* parent)
-    : QTreeView(parent) {
+    : QTreeView(parent), cellPainter_(new CellPainter(this)) {
     setModel(model);
-    setItemDelegate(new CellPainter(this));
+    setItemDelegate(cellPainter_);
     setAccessibleName(name);
     setRootIsDecorated(false);
     setItemsExpandable(false);

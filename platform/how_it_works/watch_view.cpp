@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "platform/how_it_works/truth_choice.h"
+
 namespace forms {
 
 WatchView::WatchView(WatchList& watch, QWidget* parent)
@@ -9,7 +11,8 @@ WatchView::WatchView(WatchList& watch, QWidget* parent)
     setModel(filter_);  // an entry joins an effect as its handlers change it
     setColumnWidth(WatchList::NameColumn, 170);
     setColumnWidth(WatchList::ValueColumn, 120);
-    // A value is typed in place: F2, or a double click.
+    // A value is typed in place, or True and False chosen: F2, or a double click.
+    setItemDelegateForColumn(WatchList::ValueColumn, new TruthChoice(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 }
 

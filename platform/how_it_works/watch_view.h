@@ -10,7 +10,7 @@ namespace forms {
 
 // The Watch pane: the properties and variables the chosen effect's handlers changed, with their
 // values now. Space checks or clears the box that pauses the program when the current entry
-// changes; F2 or a double click types a new value.
+// changes; F2 or a double click types a new value, or chooses True or False.
 class WatchView final : public RowsView {
   public:
     WatchView(WatchList& watch, QWidget* parent);

@@ -74,6 +74,8 @@ class Runtime {
     // While held, no handler runs: values written back by a watcher change what shows and
     // raise nothing.
     void holdEvents(bool held) { eventsHeld_ = held; }
+    // A question box is open: nothing else runs until it is answered.
+    bool boxOpen() const { return boxesOpen_ > 0; }
     TimerScheduler& timers() { return timers_; }
     FileTable& files() { return files_; }
 
