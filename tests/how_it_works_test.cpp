@@ -11,12 +11,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
 #include <map>
@@ -30,6 +32,7 @@
 #include "platform/how_it_works/numbered_code.h"
 #include "platform/how_it_works/placement.h"
 #include "platform/how_it_works/remembered_scroll_bars.h"
+#include "platform/how_it_works/time_bar.h"
 #include "platform/how_it_works/watch_list.h"
 #include "platform/properties/watch.h"
 #include "platform/runtime/boxes.h"
@@ -642,6 +645,110 @@ TEST(RememberedScrollBars, DrawWhatTheStyleDraws) {
         }
         EXPECT_EQ(drawn.grab().toImage(), asTheStyleDraws.grab().toImage());
     }
+}
+
+// F7 and F8 step from the main window while How It Works shows and time is held, and do nothing
+// while it runs; a step that cannot be taken says why under the time bar until one is taken.
+TEST_F(TimeBothWaysTest, StepKeysWorkFromEveryWindowAndARefusedStepSaysWhy) {
+    frmAnimate& f = start();
+    open();
+    const auto press = [this](QWidget* in, QKeyCombination key) {
+        in->activateWindow();
+        harness.settle();
+        QTest::keyClick(in->windowHandle(), key.key(), key.keyboardModifiers());
+        harness.settle();
+    };
+    for (int i = 0; i < 3; ++i) click(f.cmdDirection(i % 2));
+    auto* timeline = part<QSlider>("Timeline");
+    auto* status = part<QLabel>("Time status");
+    EXPECT_EQ(timeline->accessibleDescription(), QStringLiteral("now, running"));
+    press(f.window(), Qt::Key_F7);
+    press(window(), Qt::CTRL | Qt::Key_Left);
+    EXPECT_EQ(status->text(), QStringLiteral("Step back works while paused (press Pause)"));
+    pause();
+    EXPECT_TRUE(status->isHidden());
+    const int runs = timeline->maximum();
+    ASSERT_GE(runs, 3);
+    EXPECT_EQ(timeline->value(), runs);  // nothing was stepped back over while running
+    press(f.window(), Qt::Key_F7);
+    EXPECT_EQ(timeline->value(), runs - 1);
+    press(f.window(), Qt::Key_F8);
+    press(window(), Qt::CTRL | Qt::Key_Left);
+    EXPECT_EQ(timeline->value(), runs - 1);
+    EXPECT_EQ(timeline->accessibleDescription(),
+              QStringLiteral("run %1 of %2").arg(runs - 1).arg(runs));
+    stepBackAll();
+    press(f.window(), Qt::Key_F7);
+    EXPECT_EQ(status->text(), QStringLiteral("Nothing is left to step back over"));
+    EXPECT_FALSE(status->isHidden());
+    EXPECT_EQ(timeline->accessibleDescription(), QStringLiteral("before run 1 of %1").arg(runs));
+    button("Step")->click();
+    EXPECT_TRUE(status->isHidden());
+    EXPECT_EQ(timeline->value(), 1);
+
+    // While a question box is open, nothing moves.
+    auto* bar = part<TimeBar>("Time");
+    QString said;
+    harness.moveTo(f, testing_support::Harness::centreOf(f.imgMenu(1)));
+    harness.whileBoxOpen([&] {
+        bar->step();
+        said = status->text();
+    });
+    click(f.imgMenuOver(1));
+    EXPECT_EQ(said, QStringLiteral("A box is open: answer it first"));
+}
+
+// Paused, the timeline reads the run it stands at with its time; a click in its groove moves
+// a tenth of it.
+TEST(TimeBar, ReadsItsPlaceAndPagesATenth) {
+    testing_support::Harness harness;
+    int travelled = 0;
+    TimeBar bar(harness.runtime(),
+                {[&](int runs) {
+                     travelled += runs;
+                     return runs;
+                 },
+                 [](bool) {}, [](int run) { return run == 8811 ? qint64{45306} : qint64{-1}; }},
+                nullptr);
+    bar.pause();
+    bar.showHistory(9000, 188);
+    EXPECT_EQ(bar.timeline()->accessibleDescription(),
+              QStringLiteral("run 8,812 of 9,000, 45.306 s"));
+    EXPECT_EQ(bar.timeline()->pageStep(), 900);
+    bar.showHistory(3, 1);
+    EXPECT_EQ(bar.timeline()->accessibleDescription(), QStringLiteral("run 2 of 3"));
+    EXPECT_EQ(bar.timeline()->pageStep(), 1);
+    bar.timeline()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(travelled, -1);
+}
+
+// A True or False value is chosen, not typed, and written as a value typed is; a number is typed.
+TEST_F(TimeBothWaysTest, TrueOrFalseIsChosenInTheWatch) {
+    frmAnimate& f = start();
+    open();
+    click(f.cmdDirection(1));
+    for (int i = 0; i < 2000 && !watchEntry("intStep").isValid(); ++i) ticks(1, 10), frame();
+    auto* watch = part<QTreeView>("Watch");
+    const auto editor = [watch]<typename Editor>(Editor*) -> Editor* {
+        for (auto* shown : watch->findChildren<Editor*>())
+            if (shown->isVisible()) return shown;
+        return nullptr;
+    };
+    watch->edit(watchEntry("Timer4.Enabled").siblingAtColumn(1));
+    auto* choice = editor(static_cast<QComboBox*>(nullptr));
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->currentText(), QStringLiteral("True"));
+    QTest::keyClick(choice, Qt::Key_Down);
+    EXPECT_FALSE(f.Timer4.Enabled.get());
+    frame();
+    EXPECT_TRUE(
+        events().last().contains(QStringLiteral("Timer4.Enabled: True \u2192 False (by you)")))
+        << eventText();
+    watch->edit(watchEntry("intStep").siblingAtColumn(1));
+    EXPECT_EQ(editor(static_cast<QComboBox*>(nullptr)), nullptr);
+    QLineEdit* typed = editor(static_cast<QLineEdit*>(nullptr));
+    ASSERT_NE(typed, nullptr);
+    QTest::keyClick(typed, Qt::Key_Escape);
 }
 
 }  // namespace
