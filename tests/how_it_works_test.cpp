@@ -751,4 +751,37 @@ TEST_F(TimeBothWaysTest, TrueOrFalseIsChosenInTheWatch) {
     QTest::keyClick(typed, Qt::Key_Escape);
 }
 
+// The change chosen with Right is drawn marked over its own text in its row's Changes cell, the
+// rest of the cell as before; choosing another row and coming back shows the cell plain again.
+TEST_F(TimeBothWaysTest, TheChosenChangeIsMarkedInItsCell) {
+    frmAnimate& f = start();
+    open();
+    pause();
+    click(f.cmdScroll(1));
+    click(f.cmdDirection(1));
+    frame();
+    auto* events = part<QTreeView>("Events");
+    const QAbstractItemModel* m = events->model();
+    int row = 0;
+    while (row < m->rowCount() && !m->index(row, 3).data().toString().contains(QLatin1String("; ")))
+        ++row;
+    ASSERT_LT(row, m->rowCount()) << eventText();
+    ASSERT_GE(m->rowCount(), 2);
+    events->setFocus();
+    events->setCurrentIndex(m->index(row, 0));
+    const QRect cell = events->visualRect(m->index(row, 3));
+    const auto shown = [&] { return events->viewport()->grab(cell).toImage(); };
+    const QImage plain = shown();
+    QTest::keyClick(events, Qt::Key_Right);
+    const QImage marked = shown();
+    const QString first = m->index(row, 3).data().toString().section(QLatin1String("; "), 0, 0);
+    const int end = events->fontMetrics().horizontalAdvance(first) + 8;
+    EXPECT_NE(marked.copy(0, 0, end, cell.height()), plain.copy(0, 0, end, cell.height()));
+    EXPECT_EQ(marked.copy(end, 0, cell.width() - end, cell.height()),
+              plain.copy(end, 0, cell.width() - end, cell.height()));
+    events->setCurrentIndex(m->index(row == 0 ? 1 : 0, 0));
+    events->setCurrentIndex(m->index(row, 0));
+    EXPECT_EQ(shown(), plain);
+}
+
 }  // namespace
