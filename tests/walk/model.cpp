@@ -103,6 +103,9 @@ QString Expectations::checkMoments(Program& program, const Action& done) {
         moments_.erase(moments_.upper_bound(place_), moments_.end());
     if (runs >= static_cast<int>(forms::History::kMostRuns)) moments_.clear();
     const bool travelled = paused && place != place_ && runs == runs_;
+    // Changes made outside any handler, one after another, make one run: the latest may grow.
+    if (paused && place == runs && place == place_ && runs == runs_ && done.mayDropRuns())
+        moments_.erase(place);
     place_ = paused ? place : -1;
     runs_ = paused ? runs : -1;
     undone_ = paused ? runs - place : 0;
@@ -113,13 +116,14 @@ QString Expectations::checkMoments(Program& program, const Action& done) {
         const auto it = moments_.find(place);
         if (it != moments_.end()) {
             then = &it->second;
-            const Snapshot now = program.snapshot();
-            if (now != then->values)
+            // A value first told of later is not compared: its value then is not known.
+            const QString changed = differences(then->values, program.snapshot());
+            if (!changed.isEmpty())
                 return QStringLiteral(
                            "snapshot: at %1 of %2 runs the program is not as it was then:%3")
                     .arg(place)
                     .arg(runs)
-                    .arg(differences(then->values, now));
+                    .arg(changed);
         } else if (place == runs) {
             moments_[place] = momentNow(program);
         }

@@ -61,3 +61,67 @@ TEST(CrashPaths, SteppingBackOverManyTicksAndAValueTried) {
 }
 
 }  // namespace
+
+namespace {
+
+// Shown again, a moment shows who had changed each value by then.
+TEST(WalkFound, WhoChangedAValueTravelsWithTheMoment) {
+    expectNoFault({click("cmdScroll(1)"), wait(100), f1(), togglePause(), step(), stepBack()});
+}
+
+// Shown again, How It Works shows the values as they are, not as they were when it was hidden.
+TEST(WalkFound, TheWatchShowsTheValuesOfNowWhenShownAgain) {
+    expectNoFault({click("cmdScroll(0)"), f1(), wait(300), f1(), wait(300), f1()});
+}
+
+// Following, a run no handler made (a value tried) shows who made it, not the handler before.
+TEST(WalkFound, FollowingShowsWhoMadeARunNoHandlerMade) {
+    expectNoFault({f1(), speedKey(Qt::Key_Right), type("intSpeed", "52")});
+}
+
+// Runs no handler made, stepped back over or shown again in other ways: each crashed.
+TEST(WalkFound, SteppingBackOverTheSpeedBarMovedWhilePaused) {
+    expectNoFault(
+        {speedKey(Qt::Key_PageDown), f1(), togglePause(), speedKey(Qt::Key_Home), stepBack()});
+}
+
+TEST(WalkFound, AValueTriedOverACheckedEntryAfterAStep) {
+    expectNoFault({click("cmdDirection(1)"), f1(), togglePause(), step(),
+                   checkEntry("imgBall.Top", true), type("imgBall.Top", "3430")});
+}
+
+TEST(WalkFound, ARoundTripOverTheSpeedBarMoved) {
+    expectNoFault({f1(), speedKey(Qt::Key_End), togglePause(), roundTrip(39)});
+}
+
+TEST(WalkFound, TheSpeedBarMovedWithItsValueChecked) {
+    expectNoFault({f1(), speedKey(Qt::Key_End), checkEntry("hsbSpeed.Value", true),
+                   speedKey(Qt::Key_PageUp)});
+}
+
+TEST(WalkFound, TheTimelineMovedOverTheCodeViewerOpenedAndWindowShownAgain) {
+    expectNoFault(
+        {f1(), menuItem(0), f1(), f1(), togglePause(), pointerTo("imgMenu(1)"), timeline(554)});
+}
+
+TEST(WalkFound, AValueTriedOverACheckedEntryOfTheLink) {
+    expectNoFault({f1(), click("lblLink"), checkEntry("picLinkText.Visible", true),
+                   type("picLinkText.Visible", "False")});
+}
+
+TEST(WalkFound, AValueTriedOverACheckedIntStepAfterTheSpeedBarMoved) {
+    expectNoFault(
+        {f1(), speedKey(Qt::Key_End), checkEntry("intStep", true), type("intStep", "-272")});
+}
+
+// Shown again, the Watch says who changed each value: never nothing.
+TEST(WalkFound, WhoChangedAValueIsSaidWhenShownAgain) {
+    expectNoFault({click("cmdScroll(1)"), f1(), togglePause(), step(), f1(), wait(300), f1()});
+}
+
+// Following, choosing an effect keeps the code of the latest run.
+TEST(WalkFound, ChoosingAnEffectKeepsTheCodeFollowed) {
+    expectNoFault({f1(), pointerTo("imgGreatest"), effect(5)});
+}
+
+}  // namespace
