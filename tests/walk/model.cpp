@@ -186,7 +186,7 @@ void Expectations::followCode(Program& program, const Action& done, bool travell
     }
     if (ran && follow && undone_ == 0) {
         code_ = CodeShows::LastHandler;
-        codeOf_.clear();
+        codeOf_ = program.values().lastRun();
     } else if (travelled) {
         // The moment's run has its row chosen, unless the effect chosen hides it.
         if (program.effect()->currentIndex() == 0)
@@ -201,11 +201,10 @@ void Expectations::followCode(Program& program, const Action& done, bool travell
 QString Expectations::checkCode(Program& program) {
     const forms::NumberedCode* code = program.code();
     if (code_ == CodeShows::Unknown) return {};
-    if (code_ == CodeShows::LastHandler &&
-        program.values().lastRun().startsWith(QLatin1String("Made by")))
+    if (code_ == CodeShows::LastHandler && codeOf_.startsWith(QLatin1String("Made by")))
         return madeBy(*code);
     if (code_ == CodeShows::LastHandler) {
-        const QString head = program.values().lastRun() + QLatin1Char('(');
+        const QString head = codeOf_ + QLatin1Char('(');
         if (!markedText(*code).contains(head))
             return QStringLiteral("Code pane: following, it marks no %1 but:\n%2")
                 .arg(head, markedText(*code).left(300) + code->toPlainText().left(100));

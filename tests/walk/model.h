@@ -37,7 +37,9 @@ class Expectations {
     int place_ = -1, undone_ = 0, runs_ = -1;
     long handlers_ = 0;
     CodeShows code_ = CodeShows::Unknown;
-    QString codeOf_;  // the chosen row's handler, as its column says it ("frmAnimate.x_Click(1)")
+    // The run followed ("frmAnimate::x_Click", "Made by you"), or the chosen row's handler as its
+    // column says it ("frmAnimate.x_Click(1)").
+    QString codeOf_;
     QPersistentModelIndex current_;
     bool follow_ = true;
 };

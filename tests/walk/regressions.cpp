@@ -124,4 +124,16 @@ TEST(WalkFound, ChoosingAnEffectKeepsTheCodeFollowed) {
     expectNoFault({f1(), pointerTo("imgGreatest"), effect(5)});
 }
 
+// Back and forth over the speed bar moved: the row chosen is the one whose code shows.
+TEST(WalkFound, TheRowChosenAfterARoundTripIsTheOneShown) {
+    expectNoFault({f1(), togglePause(), speedKey(Qt::Key_PageDown), stepBack(), roundTrip(12)});
+}
+
+// Stepping back over a click gives back the value tried before it.
+TEST(WalkFound, SteppingBackOverAClickKeepsTheValueTriedBeforeIt) {
+    expectNoFault({click("cmdScroll(2)"), f1(), click("imgGreatest"),
+                   type("imgGreatest.Width", "-301"), togglePause(), click("cmdScroll(0)"),
+                   stepBack()});
+}
+
 }  // namespace
