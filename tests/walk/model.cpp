@@ -24,7 +24,8 @@ bool authorSaysWho(const QString& author) {
     static const QRegularExpression line(QStringLiteral(R"(^line [1-9]\d*$)"));
     return author == QLatin1String("by the user") || author == QLatin1String("by the control") ||
            author == QLatin1String("by the runtime") || author == QLatin1String("by you") ||
-           author == kNotYet || line.match(author).hasMatch();
+           author == kNotYet || author == QLatin1String("while not watched") ||
+           line.match(author).hasMatch();
 }
 
 QString differences(const Snapshot& then, const Snapshot& now) {

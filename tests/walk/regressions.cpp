@@ -136,4 +136,38 @@ TEST(WalkFound, SteppingBackOverAClickKeepsTheValueTriedBeforeIt) {
                    stepBack()});
 }
 
+TEST(WalkFound, FollowTurnedOffAfterAChangeByTheUserChosen) {
+    expectNoFault({f1(), speedKey(Qt::Key_PageDown), chooseChange(1), follow()});
+}
+
+TEST(WalkFound, ARowChosenAfterAValueTriedWhilePaused) {
+    expectNoFault({click("cmdFlasher"),
+                   wait(300),
+                   wait(5),
+                   click("cmdDirection(1)"),
+                   wait(10),
+                   wait(10),
+                   wait(300),
+                   wait(30),
+                   wait(300),
+                   f1(),
+                   click("lblLink"),
+                   chooseRow(343),
+                   wait(5),
+                   pointerTo("lblLink"),
+                   wait(30),
+                   follow(),
+                   wait(10),
+                   click("imgMenu(0)"),
+                   togglePause(),
+                   click("lblClose"),
+                   type("imgMenuOver(0).Visible", "False"),
+                   chooseRow(189)});
+}
+
+TEST(WalkFound, AValueTriedOverACheckedEntryOfTheMenu) {
+    expectNoFault({f1(), pointerTo("imgMenu(1)"), checkEntry("imgMenuOver(1).Visible", true),
+                   type("imgMenuOver(1).Visible", "False")});
+}
+
 }  // namespace
