@@ -676,7 +676,7 @@ TEST_F(TimeBothWaysTest, StepKeysWorkFromEveryWindowAndARefusedStepSaysWhy) {
     press(window(), Qt::CTRL | Qt::Key_Left);
     EXPECT_EQ(timeline->value(), runs - 1);
     EXPECT_EQ(timeline->accessibleDescription(),
-              QStringLiteral("run %1 of %2").arg(runs - 1).arg(runs));
+              QStringLiteral("run %1 of %2, 0.000 s").arg(runs - 1).arg(runs));
     stepBackAll();
     press(f.window(), Qt::Key_F7);
     EXPECT_EQ(status->text(), QStringLiteral("Nothing is left to step back over"));

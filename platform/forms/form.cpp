@@ -110,20 +110,28 @@ void Form::focusFirst() {
     if (first) first->widget()->setFocus(Qt::TabFocusReason);
 }
 
-void Form::Show() {
+void Form::Show(const char* file, int line) {
     const bool first = !everShown_;
     everShown_ = true;
-    if (window_->isVisible()) {
-        window_->raise();
-    } else {
-        window_->show();
-    }
+    if (window_->isVisible()) window_->raise();
+    Visible = Placed<bool>(true, file, line);
+    if (!window_->isVisible()) window_->show();  // hidden by other means than Hide
     window_->activateWindow();
     if (first) focusFirst();
 }
 
-void Form::Hide() {
+void Form::Hide(const char* file, int line) {
+    Visible = Placed<bool>(false, file, line);
     window_->hide();
+}
+
+void Form::hideBy(Place::By by) {
+    Visible.changedByOwner(false, Place::of(by));
+    window_->hide();
+}
+
+void Form::visibilityChanged() {
+    window_->setVisible(Visible);
 }
 
 bool Form::isShown() const {

@@ -33,12 +33,16 @@ class Form : public ControlEvents, public LoadedForm, public WindowedForm {
 
     Property<String, Form> Caption{this, "Caption", &Form::captionChanged};
     Property<Colour, Form> BackColor{this, "BackColor", &Form::repaint, vbButtonFace};
+    // Whether its window shows: what Show and Hide change, so that a watcher sees it as any
+    // other change, with the statement that made it.
+    Property<bool, Form> Visible{this, "Visible", &Form::visibilityChanged, false};
     Event Load, Unload;
 
     // Modeless show, keyboard focus on the control with the lowest TabIndex; Hide keeps the
     // form and everything in it.
-    void Show();
-    void Hide() override;
+    void Show(const char* file = __builtin_FILE(), int line = __builtin_LINE());
+    void Hide(const char* file = __builtin_FILE(), int line = __builtin_LINE());
+    void hideBy(Place::By by) override;
 
     const QString& Name() const override { return name_; }
     const QString& watchName() const { return name_; }
@@ -93,6 +97,7 @@ class Form : public ControlEvents, public LoadedForm, public WindowedForm {
     void focusFirst();
     void captionChanged();
     void repaint();
+    void visibilityChanged();
 
     QString name_;
     std::map<QString, Control*> byName_;

@@ -48,12 +48,11 @@ CodePane::CodePane(const CodeIndex* code, const QString& codePath, QWidget* pare
     text_->setFont(codeFont());
     text_->setAccessibleName(QStringLiteral("Code"));
     text_->setTabChangesFocus(true);
-    note_ = text_->document();
+    note_ = text_->makeDocument({});
     if (!code_)
-        text_->setPlainText(
-            QStringLiteral("The program's code could not be read, so no handler's code can "
-                           "be shown. It is read at start-up from:\n%1")
-                .arg(codePath));
+        showNote(QStringLiteral("The program's code could not be read, so no handler's code can "
+                                "be shown. It is read at start-up from:\n%1")
+                     .arg(codePath));
     column->addSpacing(0);  // the heading's room: it lies there, outside the layout
     column->addWidget(text_, 1);
     // What changes here as other code shows fills its own background, so that Qt repaints it
@@ -78,15 +77,36 @@ void CodePane::showMethod(const QString& form, const QString& method, const QLis
     if (!code_) return;
     const auto place = code_->find(form, method);
     if (!place) {
-        shownFile_ = -1;
-        heading_->clear();
-        text_->showDocument(note_);
-        text_->setPlainText(
-            QStringLiteral("%1.%2 is not in the program's code.").arg(form, method));
+        showNote(QStringLiteral("%1.%2 is not in the program's code.").arg(form, method));
         return;
     }
     showFile(place->file);
     mark(place->firstLine, place->lastLine, strong);
+}
+
+void CodePane::showFileOf(int file) {
+    if (!code_ || file < 0 || file >= static_cast<int>(code_->files().size())) return;
+    shownForm_.clear();
+    shownMethod_.clear();
+    shownStrong_.clear();
+    showFile(file);
+    mark(0, -1, {});
+}
+
+void CodePane::showNoCode(const QString& author) {
+    if (!code_) return;
+    shownForm_.clear();
+    shownMethod_.clear();
+    shownStrong_.clear();
+    showNote(QStringLiteral("Made %1, not by a handler: there is no code to show.").arg(author));
+}
+
+// One plain line in place of code, under no heading.
+void CodePane::showNote(const QString& note) {
+    shownFile_ = -1;
+    heading_->clear();
+    if (note_->toPlainText() != note) note_->setPlainText(note);
+    text_->showDocument(note_);
 }
 
 void CodePane::showLine(int file, int line) {
@@ -110,12 +130,8 @@ QTextDocument* CodePane::documentOf(int file) {
     const auto place = static_cast<std::size_t>(file);
     if (documents_.size() <= place) documents_.resize(code_->files().size(), nullptr);
     QTextDocument*& document = documents_[place];
-    if (!document) {
-        document = new QTextDocument(text_);
-        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-        document->setDefaultFont(text_->font());
-        document->setPlainText(code_->files()[place].lines.join(QLatin1Char('\n')));
-    }
+    if (!document)
+        document = text_->makeDocument(code_->files()[place].lines.join(QLatin1Char('\n')));
     return document;
 }
 

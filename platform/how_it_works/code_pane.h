@@ -24,6 +24,10 @@ class CodePane final : public QWidget {
     // The method's lines, marked lightly, and among them the lines in `strong` (counted from 1)
     // marked strongly: the statements that made a run's changes.
     void showMethod(const QString& form, const QString& method, const QList<int>& strong = {});
+    // A file of the code from its top, nothing marked: an effect none of whose handlers ran.
+    void showFileOf(int file);
+    // In place of code, who made a change no handler made ("by the user"): there is none.
+    void showNoCode(const QString& author);
     // One line of a file (counted from 1), scrolled to and marked alone.
     void showLine(int file, int line);
     QPlainTextEdit* text() const { return text_; }
@@ -40,6 +44,7 @@ class CodePane final : public QWidget {
 
   private:
     void showFile(int file);
+    void showNote(const QString& note);
     QTextDocument* documentOf(int file);
     void mark(int first, int last, const QList<int>& strong);
     QSize roomAroundText() const;
@@ -48,7 +53,7 @@ class CodePane final : public QWidget {
     const CodeIndex* code_;
     QLabel* heading_;
     NumberedCode* text_;
-    QTextDocument* note_;                    // what shows where no file can
+    QTextDocument* note_;                    // a line that shows where no file can
     std::vector<QTextDocument*> documents_;  // a file's, once shown; the text's children
     QString shownForm_, shownMethod_;
     QList<int> shownStrong_;

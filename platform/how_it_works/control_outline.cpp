@@ -37,19 +37,22 @@ ControlOutline::~ControlOutline() {
     delete frame_;
 }
 
-void ControlOutline::flash(const QString& control, const QWidget* except) {
+void ControlOutline::flash(const QStringList& controls, const QWidget* except) {
     hide();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window == except || !window->isVisible()) continue;
-        const QWidget* target = window->findChild<QWidget*>(control);
-        if (!target || !target->isVisible()) continue;
-        frame_ = new Frame(window);
-        const QPoint at = target->mapTo(window, QPoint(0, 0));
-        frame_->setGeometry(QRect(at, target->size()).adjusted(-kPen, -kPen, kPen, kPen));
-        frame_->show();
-        frame_->raise();
-        fade_.start();
-        return;
+    for (const QString& control : controls) {
+        if (control.isEmpty()) continue;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window == except || !window->isVisible()) continue;
+            const QWidget* target = window->findChild<QWidget*>(control);
+            if (!target || !target->isVisible()) continue;
+            frame_ = new Frame(window);
+            const QPoint at = target->mapTo(window, QPoint(0, 0));
+            frame_->setGeometry(QRect(at, target->size()).adjusted(-kPen, -kPen, kPen, kPen));
+            frame_->show();
+            frame_->raise();
+            fade_.start();
+            return;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,7 +16,11 @@ class ControlOutline final : public QObject {
 
     // The control by the name a watcher knows it by ("imgBall", "cmdScroll(1)"), on any of
     // the program's windows but `except`; nothing if there is none with a widget.
-    void flash(const QString& control, const QWidget* except);
+    void flash(const QString& control, const QWidget* except) {
+        flash(QStringList{control}, except);
+    }
+    // The first of these controls that has a widget in sight.
+    void flash(const QStringList& controls, const QWidget* except);
     void hide();
 
   private:

@@ -204,6 +204,7 @@ void EventLog::dropOldest() {
 }
 
 QString Author::text() const {
+    if (unwatched) return QStringLiteral("while not watched");
     switch (by) {
         case Place::By::User:
             return QStringLiteral("by the user");

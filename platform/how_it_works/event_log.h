@@ -26,8 +26,9 @@ struct Author {
     Place::By by = Place::By::Code;
     int file = -1;
     int line = 0;
+    bool unwatched = false;  // the change came while nobody watched: who made it is not known
 
-    // "line 30", "by the user"; empty for a line not known.
+    // "line 30", "by the user", "while not watched"; empty for a line not known.
     QString text() const;
     bool operator==(const Author& other) const = default;
 };

@@ -11,17 +11,18 @@ History::History(EventLog& log) : log_(log) {
         [this](qint64 number, const EventLog::Row& row) { rowAboutToChange(number, row); });
 }
 
-void History::begin() {
+void History::begin(qint64 time) {
     end();
     dropUndone();
     if (runs_.size() >= kMostRuns) runs_.pop_front();
-    runs_.push_back({log_.nextNumber(), 0, {}, {}});
+    runs_.push_back({time, log_.nextNumber(), 0, {}, {}});
     open_ = true;
 }
 
-void History::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to) {
+void History::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                      const std::optional<Author>& before, const Author& now) {
     if (!open_ || !what.where.target()) return;
-    runs_.back().steps.push_back({what.where, from, to});
+    runs_.back().steps.push_back({what, from, to, before, now});
 }
 
 // The first time a run alters a row it did not make, what the row showed before.
@@ -49,6 +50,23 @@ qint64 History::rowOf(std::size_t run) const {
     return r.rows.empty() ? -1 : r.rows.front().number;
 }
 
+QStringList History::ownersChangedBy(std::size_t run) const {
+    QStringList owners;
+    for (const Step& step : runs_[run].steps)
+        if (!step.what.owner.isEmpty() && !owners.contains(step.what.owner))
+            owners << step.what.owner;
+    return owners;
+}
+
+QList<int> History::linesOf(std::size_t run, int file) const {
+    QList<int> lines;
+    for (const Step& step : runs_[run].steps)
+        if (step.now.by == Place::By::Code && step.now.file == file && step.now.line > 0 &&
+            !lines.contains(step.now.line))
+            lines << step.now.line;
+    return lines;
+}
+
 bool History::stepBack() {
     end();
     if (undone_ >= runs_.size()) return false;
@@ -60,8 +78,10 @@ bool History::stepBack() {
     for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, true);
     for (auto row = run.rows.rbegin(); row != run.rows.rend(); ++row)
         log_.restore(row->number, row->before);
-    for (auto step = run.steps.rbegin(); step != run.steps.rend(); ++step)
-        step->where.write(step->from, Place::of(Place::By::Runtime));
+    for (auto step = run.steps.rbegin(); step != run.steps.rend(); ++step) {
+        step->what.where.write(step->from, Place::of(Place::By::Runtime));
+        rewritten_(step->what, step->from, step->before);
+    }
     return true;
 }
 
@@ -71,7 +91,10 @@ bool History::stepForward() {
     --undone_;
     for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, false);
     for (const RowChange& row : run.rows) log_.restore(row.number, row.after);
-    for (const Step& step : run.steps) step.where.write(step.to, Place::of(Place::By::Runtime));
+    for (const Step& step : run.steps) {
+        step.what.where.write(step.to, Place::of(Place::By::Runtime));
+        rewritten_(step.what, step.to, step.now);
+    }
     return true;
 }
 

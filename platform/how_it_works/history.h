@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QStringList>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/how_it_works/event_log.h"
@@ -21,16 +24,31 @@ class History {
 
     explicit History(EventLog& log);
 
-    // Recording: a run starts (a handler, or changes made outside any), changes, and ends.
-    void begin();
-    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to);
+    // Recording: a run starts at a time on the runtime's clock (a handler, or changes made
+    // outside any), changes, and ends. Each change comes with who had made the value before
+    // (none for its first change) and who made it now.
+    void begin(qint64 time);
+    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                 const std::optional<Author>& before, const Author& now);
     void end();
     bool running() const { return open_; }
+
+    // Told of each value a step writes again, with who had made it as of that moment (none:
+    // not changed yet), whether or not the value itself differs from what it holds.
+    using Rewritten = std::function<void(const Watched& what, const WatchedValue& value,
+                                         const std::optional<Author>& author)>;
+    void onRewritten(Rewritten told) { rewritten_ = std::move(told); }
 
     std::size_t runs() const { return runs_.size(); }
     std::size_t undone() const { return undone_; }
     // The Events row a run went to first, by the log's numbering; -1 for none.
     qint64 rowOf(std::size_t run) const;
+    // When a run began, on the runtime's clock; -1 for no such run.
+    qint64 timeOf(std::size_t run) const { return run < runs_.size() ? runs_[run].time : -1; }
+    // The controls a run changed, in the order it changed them (a form's own name for the
+    // form's properties; none for variables), and the lines of `file` whose statements did.
+    QStringList ownersChangedBy(std::size_t run) const;
+    QList<int> linesOf(std::size_t run, int file) const;
     // One run back or forward; whether there was one. The caller holds the program's events
     // and tells its watcher that what is written is a replay.
     bool stepBack();
@@ -41,14 +59,17 @@ class History {
 
   private:
     struct Step {
-        WriteBack where;
+        Watched what;  // with the way to write it again
         WatchedValue from, to;
+        std::optional<Author> before;  // none: its first change
+        Author now;
     };
     struct RowChange {
         qint64 number;
         EventLog::Row before, after;  // after: once stepped back over
     };
     struct Run {
+        qint64 time = 0;
         qint64 firstNewRow = 0, endNewRow = 0;  // the rows it made
         std::vector<RowChange> rows;            // the rows already there it altered
         std::vector<Step> steps;
@@ -59,6 +80,7 @@ class History {
     std::deque<Run> runs_;
     std::size_t undone_ = 0;  // the newest runs, stepped back over
     bool open_ = false;
+    Rewritten rewritten_ = [](const Watched&, const WatchedValue&, const std::optional<Author>&) {};
 };
 
 }  // namespace forms

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QShowEvent>
@@ -15,6 +14,7 @@
 #include "platform/how_it_works/code_pane.h"
 #include "platform/how_it_works/events_view.h"
 #include "platform/how_it_works/pane_shape.h"
+#include "platform/how_it_works/passing_message.h"
 #include "platform/how_it_works/time_bar.h"
 #include "platform/how_it_works/watch_view.h"
 #include "platform/how_it_works/window_placer.h"
@@ -59,7 +59,10 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
     resize(shape_->row());
 }
 
-HowItWorks::~HowItWorks() = default;
+// What it recorded goes while every part that shows it is still there.
+HowItWorks::~HowItWorks() {
+    recorder_.stop();
+}
 
 void HowItWorks::build() {
     timeBar_ = new TimeBar(runtime_,
@@ -68,6 +71,9 @@ void HowItWorks::build() {
                                 // Time runs on from what shows.
                                 if (!paused) recorder_.dropUndone();
                                 showFrame();
+                            },
+                            [this](int run) {
+                                return recorder_.history().timeOf(static_cast<std::size_t>(run));
                             }},
                            this);
     events_ = new EventsView(recorder_.log(), this);
@@ -79,10 +85,7 @@ void HowItWorks::build() {
     panes_ = splitter(Qt::Vertical, events_, lower_);
     panes_->setStretchFactor(0, 1);
     panes_->setStretchFactor(1, 3);
-    message_ = new QLabel(this);
-    message_->setAccessibleName(QStringLiteral("Message"));
-    message_->setWordWrap(true);
-    message_->hide();
+    message_ = new PassingMessage(this);
     recorder_.watch().onRefused([this](const QString& why) { showMessage(why); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(timeBar_);
@@ -93,10 +96,7 @@ void HowItWorks::build() {
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
 
-    events_->onRowChosen([this](const EventLog::Row& row) {
-        showCodeOfChosenRow();
-        outline_.flash(EventLog::controlOf(row), this);
-    });
+    events_->onRowChosen([this](const EventLog::Row& row) { rowChosen(row); });
     events_->onChangeChosen([this](const EventLog::Row& row, int change) {
         changeChosen(row, static_cast<std::size_t>(change));
     });
@@ -107,11 +107,8 @@ void HowItWorks::build() {
         else
             showCodeOfChosenRow();
     });
-    connect(timeBar_->effect(), &QComboBox::currentIndexChanged, this, [this](int choice) {
-        const int effect = timeBar_->effect()->itemData(choice).toInt();
-        events_->showEffect(effect);
-        watch_->showEffect(effect);
-    });
+    connect(timeBar_->effect(), &QComboBox::currentIndexChanged, this,
+            [this](int choice) { effectChosen(timeBar_->effect()->itemData(choice).toInt()); });
     for (const auto key : {Qt::Key_F1, Qt::Key_Escape})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
                 &QWidget::hide);
@@ -170,8 +167,7 @@ void HowItWorks::showFrame() {
 }
 
 void HowItWorks::showMessage(const QString& message) {
-    message_->setText(message);
-    message_->setVisible(!message.isEmpty());
+    message_->show(message);
 }
 
 // With Follow on, the code shown is the last handler's, with the lines of its last run's
@@ -181,9 +177,12 @@ void HowItWorks::followLastRun(bool evenIfNothingRan) {
     // What the user chose to see stays until a handler runs.
     if (!evenIfNothingRan && recorder_.runsStarted() == followed_) return;
     followed_ = recorder_.runsStarted();
-    if (timeBar_->follow()->isChecked() && !recorder_.lastHandler().isEmpty())
+    if (!timeBar_->follow()->isChecked() || !effectShown(recorder_.lastEffect())) return;
+    if (!recorder_.lastHandler().isEmpty())
         codePane_->showMethod(recorder_.lastForm(), recorder_.lastHandler(),
                               recorder_.lastRunLines());
+    else if (recorder_.lastBy() != Place::By::Code)
+        codePane_->showNoCode(Author{recorder_.lastBy()}.text());
 }
 
 // A row chosen by the user shows its handler's code; with Follow on, the code keeps to the
@@ -193,20 +192,56 @@ void HowItWorks::showCodeOfChosenRow() {
     if (const EventLog::Row* row = events_->currentRow()) showCodeOf(*row);
 }
 
+// A row's handler with the lines of its changes marked strongly.
 void HowItWorks::showCodeOf(const EventLog::Row& row) {
     const auto place = code_ ? code_->find(row.form, row.handler) : std::nullopt;
     QList<int> lines;
     for (const EventLog::Change& change : row.changes)
         if (place && change.author.file == place->file) lines << change.author.line;
-    codePane_->showMethod(row.form, row.handler, lines);
+    showCode(row, lines);
+}
+
+// A row no handler made has no code: the pane says who made it instead.
+void HowItWorks::showCode(const EventLog::Row& row, const QList<int>& strong) {
+    if (row.handler.isEmpty())
+        codePane_->showNoCode(Author{row.by}.text());
+    else
+        codePane_->showMethod(row.form, row.handler, strong);
+}
+
+// A row chosen: its code, not following, and what it concerns lit: the control whose event
+// it answers, else the first it changed.
+void HowItWorks::rowChosen(const EventLog::Row& row) {
+    showCodeOfChosenRow();
+    QStringList controls{EventLog::controlOf(row)};
+    for (const EventLog::Change& change : row.changes) controls << change.what.owner;
+    outline_.flash(controls, this);
+}
+
+bool HowItWorks::effectShown(int effect) const {
+    return effect_ < 0 || effect == effect_;
+}
+
+// The panes keep to the effect chosen: the code shows the row chosen, else its latest run.
+void HowItWorks::effectChosen(int effect) {
+    effect_ = effect;
+    events_->showEffect(effect);
+    watch_->showEffect(effect);
+    const EventLog::Row* chosen = events_->currentRow();
+    if (!timeBar_->follow()->isChecked() && chosen) return showCodeOf(*chosen);
+    EventLog& log = recorder_.log();
+    for (int place = log.rowCount() - 1; place >= 0; --place)
+        if (const EventLog::Row& row = log.row(place); !row.undone && effectShown(row.effect))
+            return showCodeOf(row);
+    if (effect >= 0) codePane_->showFileOf(effect);
 }
 
 // A Watch entry chosen: its control lights, and, not following, the line that last changed it.
 void HowItWorks::entryChosen(int entry) {
     const WatchList& watch = recorder_.watch();
     outline_.flash(watch.what(entry).owner, this);
-    if (!timeBar_->follow()->isChecked())
-        codePane_->showLine(watch.author(entry).file, watch.author(entry).line);
+    const auto author = watch.author(entry);
+    if (!timeBar_->follow()->isChecked() && author) codePane_->showLine(author->file, author->line);
 }
 
 // One change of a row chosen: its line alone, scrolled to and marked, and what it changed lit.

@@ -10,13 +10,13 @@
 #include "platform/how_it_works/recorder.h"
 #include "platform/how_it_works/window_placer.h"
 
-class QLabel;
 class QSplitter;
 
 namespace forms {
 
 class CodePane;
 class EventsView;
+class PassingMessage;
 class PaneShape;
 class Runtime;
 class TimeBar;
@@ -45,10 +45,13 @@ class HowItWorks final : public QWidget {
     void followLastRun(bool evenIfNothingRan = false);
     void showCodeOfChosenRow();
     void showCodeOf(const EventLog::Row& row);
+    void showCode(const EventLog::Row& row, const QList<int>& strong);
+    void rowChosen(const EventLog::Row& row);
+    void effectChosen(int effect);
+    bool effectShown(int effect) const;
     int travel(int runs);
-    void showMoment();
-    void pauseAtMarkedChange(qint64 row);
-    void showRun(qint64 row);
+    void pauseAtMarkedChange(std::size_t run);
+    void showRun(std::size_t run);
     void showMessage(const QString& message);
     void entryChosen(int entry);
     void changeChosen(const EventLog::Row& row, std::size_t change);
@@ -62,15 +65,15 @@ class HowItWorks final : public QWidget {
     ControlOutline outline_;
     WindowPlacer placer_;
     QTimer frame_;
-    qint64 lastFrame_ = 0;
-    std::uint64_t followed_ = 0;  // the runs started when the code last followed them  // when the
-                                  // panes were last brought up to date, on now()
+    qint64 lastFrame_ = 0;        // when the panes were last brought up to date, on now()
+    std::uint64_t followed_ = 0;  // the runs started when the code last followed them
+    int effect_ = -1;             // the effect chosen; -1 for all
 
     TimeBar* timeBar_;
     EventsView* events_;
     CodePane* codePane_;
     WatchView* watch_;
-    QLabel* message_;
+    PassingMessage* message_;
     QSplitter* panes_;  // the Events above, the Code and the Watch below
     QSplitter* lower_;  // the Code beside the Watch, or above it in a narrow window
     std::unique_ptr<PaneShape> shape_;

@@ -1,4 +1,4 @@
-// How It Works going back and forth in time: each run of the history shown as the moment it was.
+// How It Works going back and forth in time: each step shows the run it went over.
 #include <cstdlib>
 
 #include "platform/how_it_works/code_pane.h"
@@ -9,36 +9,40 @@
 namespace forms {
 
 // Back or forward in time over that many runs: the windows show what they showed then, and
-// the run of that moment has its row chosen, its code shown and its control lit, once.
+// the last run gone over has its row chosen, its code shown and its controls lit, once.
 int HowItWorks::travel(int runs) {
     int moved = 0;
     while (moved < std::abs(runs) && (runs < 0 ? recorder_.stepBack() : recorder_.stepForward()))
         ++moved;
-    if (moved > 0) showMoment();
+    if (moved == 0) return 0;
+    // Back, the run just undone; forward, the run just done again.
+    const History& history = recorder_.history();
+    const std::size_t done = history.runs() - history.undone();
+    showRun(runs < 0 ? done : done - 1);
     return moved;
 }
 
-// The run at the moment shown: the newest not stepped back over, or, with all stepped back,
-// the oldest.
-void HowItWorks::showMoment() {
-    const History& history = recorder_.history();
-    const std::size_t done = history.runs() - history.undone();
-    showRun(history.rowOf(done > 0 ? done - 1 : 0));
-}
-
-// A run changed a value marked in the Watch: time stops right after it, with its row chosen.
-void HowItWorks::pauseAtMarkedChange(qint64 row) {
+// A run changed a value marked in the Watch: time stops right after it, with it shown.
+void HowItWorks::pauseAtMarkedChange(std::size_t run) {
     timeBar_->pause();
-    showRun(row);
+    showRun(run);
 }
 
-// The panes brought up to date, and the row (by its number) chosen with its code shown.
-void HowItWorks::showRun(qint64 row) {
+// The panes brought up to date, and one run shown: its row chosen, its handler with the lines
+// of its changes marked (or who made it, where no handler did), and what it changed lit.
+void HowItWorks::showRun(std::size_t run) {
     showFrame();
-    const int place = recorder_.log().placeOf(row);
+    const History& history = recorder_.history();
+    const int place = recorder_.log().placeOf(history.rowOf(run));
     if (place < 0) return;
+    const EventLog::Row& row = recorder_.log().row(place);
+    if (!effectShown(row.effect)) return;
     events_->choose(place);
-    showCodeOf(recorder_.log().row(place));
+    const auto code = code_ ? code_->find(row.form, row.handler) : std::nullopt;
+    showCode(row, code ? history.linesOf(run, code->file) : QList<int>{});
+    QStringList controls = history.ownersChangedBy(run);
+    controls << EventLog::controlOf(row);
+    outline_.flash(controls, this);
 }
 
 }  // namespace forms

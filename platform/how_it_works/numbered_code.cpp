@@ -1,7 +1,9 @@
 #include "platform/how_it_works/numbered_code.h"
 
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextDocument>
 
 namespace forms {
 
@@ -26,10 +28,19 @@ NumberedCode::NumberedCode(QWidget* parent) : QPlainTextEdit(parent), gutter_(ne
         else
             gutter_->update(0, rect.y(), gutter_->width(), rect.height());
     });
-    fitGutter();
+    showDocument(makeDocument({}));
+}
+
+QTextDocument* NumberedCode::makeDocument(const QString& text) {
+    auto* document = new QTextDocument(this);
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    document->setDefaultFont(font());
+    document->setPlainText(text);
+    return document;
 }
 
 void NumberedCode::showDocument(QTextDocument* document) {
+    Q_ASSERT(document && document->parent() == this);
     if (document == this->document()) return;
     marks_ = {};  // they were the other document's lines
     setDocument(document);

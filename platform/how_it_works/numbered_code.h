@@ -20,8 +20,11 @@ class NumberedCode final : public QPlainTextEdit {
 
     explicit NumberedCode(QWidget* parent);
 
-    // Shows a document of plain text, laid out for this view, in place of the one shown, with
-    // no marks.
+    // A document of plain text laid out for this view and owned by it: the only kind it shows,
+    // so that no document it shows can be deleted under it (QPlainTextEdit deletes a document
+    // of its own inner parts when another is set).
+    QTextDocument* makeDocument(const QString& text);
+    // Shows one of its documents in place of the one shown, with no marks.
     void showDocument(QTextDocument* document);
     // Marks are painted under the text, not kept as selections: moving them lays out nothing.
     void setMarks(const Marks& marks);

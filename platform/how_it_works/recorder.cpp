@@ -7,7 +7,13 @@
 namespace forms {
 
 Recorder::Recorder(const CodeIndex* code, std::function<void()> handlerEnded)
-    : code_(code), ended_(std::move(handlerEnded)) {}
+    : code_(code), ended_(std::move(handlerEnded)) {
+    // A step writes a value again with who had made it as of that moment.
+    history_.onRewritten(
+        [this](const Watched& what, const WatchedValue& value, const std::optional<Author>& by) {
+            watch_.restored(what, value, by, now_());
+        });
+}
 
 Recorder::~Recorder() {
     stop();
@@ -18,6 +24,7 @@ void Recorder::start() {
     recording_ = true;
     before_ = watcher();
     setWatcher(this);
+    watch_.readAgain(now_());
 }
 
 void Recorder::stop() {
@@ -57,8 +64,10 @@ void Recorder::handlerStarted(const HandlerRun& run) {
     lastHandler_ = run.handler;
     lastRunLines_.clear();
     inHandler_ = true;
+    lastBy_ = Place::By::Code;
+    lastEffect_ = runningEffect_;
     ++runsStarted_;
-    history_.begin();
+    history_.begin(run.time);
     log_.begin(run, runningEffect_);
     if (before_) before_->handlerStarted(run);
 }
@@ -70,14 +79,11 @@ void Recorder::handlerFailed(const RuntimeError& error) {
 
 void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                        const Place& place) {
-    if (replaying_) {
-        watch_.restored(what, to, now_());
-        return;
-    }
-    if (!inHandler_ && !history_.running()) history_.begin();  // a change made outside any handler
-    history_.changed(what, from, to);
-    markedChanged_ = markedChanged_ || watch_.pausesOn(what);
+    if (replaying_) return;  // the history tells the Watch who had made what it writes
+    if (!inHandler_ && (!history_.running() || lastBy_ != place.by)) beginOutsideHandlers(place.by);
     const Author author = authorOf(what, place);
+    history_.changed(what, from, to, watch_.authorOf(what), author);
+    markedChanged_ = markedChanged_ || watch_.pausesOn(what);
     if (running_ && author.file == running_->file && !lastRunLines_.contains(author.line))
         lastRunLines_.push_back(author.line);
     log_.change(what, from, to, author, runtimeTime_());
@@ -86,10 +92,22 @@ void Recorder::changed(const Watched& what, const WatchedValue& from, const Watc
     if (!inHandler_) tellMarkedChange();
 }
 
+// Changes made outside any handler (by the user, a control, the runtime or you) are a run of
+// their own, which has no code.
+void Recorder::beginOutsideHandlers(Place::By by) {
+    history_.begin(runtimeTime_());
+    lastForm_.clear();
+    lastHandler_.clear();
+    lastRunLines_.clear();
+    lastBy_ = by;
+    lastEffect_ = -1;
+    ++runsStarted_;
+}
+
 void Recorder::tellMarkedChange() {
     if (!std::exchange(markedChanged_, false)) return;
     history_.end();
-    markedChange_(history_.rowOf(history_.runs() - 1));
+    if (history_.runs() > 0) markedChange_(history_.runs() - 1);
 }
 
 // The line the compiler named, in the program's code as it was read; for a copy (`a = b`),

@@ -9,6 +9,7 @@
 #include "platform/how_it_works/event_log.h"
 #include "platform/how_it_works/history.h"
 #include "platform/how_it_works/watch_list.h"
+#include "platform/properties/place.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -39,11 +40,17 @@ class Recorder final : private Watcher {
         return replay([this] { return history_.stepForward(); });
     }
     void dropUndone() { history_.dropUndone(); }
-    // Told, with its first row's number, of a run that changed a value marked in the Watch.
-    void onMarkedChange(std::function<void(qint64 row)> told) { markedChange_ = std::move(told); }
-    // The handler that ran last, or empty.
+    // Told, with its place in the history, of a run that changed a value marked in the Watch.
+    void onMarkedChange(std::function<void(std::size_t run)> told) {
+        markedChange_ = std::move(told);
+    }
+    // The handler that ran last, or empty where the last run was changes outside any handler,
+    // made by `lastBy()`.
     const QString& lastForm() const { return lastForm_; }
     const QString& lastHandler() const { return lastHandler_; }
+    Place::By lastBy() const { return lastBy_; }
+    // The effect of the last run's handler; -1 for none.
+    int lastEffect() const { return lastEffect_; }
     // The lines of its file (from 1) whose statements made the last run's changes.
     const QList<int>& lastRunLines() const { return lastRunLines_; }
     // How many handler runs have started while recording: a new one shows as a new count.
@@ -63,6 +70,7 @@ class Recorder final : private Watcher {
     void formUnloading() override;
     Author authorOf(const Watched& what, const Place& place) const;
     bool replay(const std::function<bool()>& move);
+    void beginOutsideHandlers(Place::By by);
     void tellMarkedChange();
 
     const CodeIndex* code_;
@@ -74,7 +82,7 @@ class Recorder final : private Watcher {
     WatchList watch_;
     History history_{log_};
     std::function<void(bool)> holdEvents_ = [](bool) {};
-    std::function<void(qint64)> markedChange_ = [](qint64) {};
+    std::function<void(std::size_t)> markedChange_ = [](std::size_t) {};
     bool replaying_ = false;
     bool inHandler_ = false;
     std::uint64_t runsStarted_ = 0;
@@ -83,6 +91,8 @@ class Recorder final : private Watcher {
     bool recording_ = false;
     int runningEffect_ = -1;
     QString lastForm_, lastHandler_;
+    Place::By lastBy_ = Place::By::Code;
+    int lastEffect_ = -1;
     QList<int> lastRunLines_;
 };
 

@@ -23,18 +23,41 @@ void WatchList::changed(const Watched& what, const WatchedValue& value, const Au
     Entry& entry = entries_[*it];
     entry.value = value;
     entry.author = author;
+    entry.changedYet = true;
     entry.changedAt = now;
     entry.fresh = true;
     if (!entry.effects.contains(effect)) entry.effects.push_back(effect);
 }
 
-void WatchList::restored(const Watched& what, const WatchedValue& value, qint64 now) {
+std::optional<Author> WatchList::authorOf(const Watched& what) const {
+    const auto it = byName_.constFind(what);
+    if (it == byName_.constEnd()) return std::nullopt;
+    return authorOf(entries_[*it]);
+}
+
+void WatchList::restored(const Watched& what, const WatchedValue& value,
+                         const std::optional<Author>& author, qint64 now) {
     const auto it = byName_.constFind(what);
     if (it == byName_.constEnd()) return;
     Entry& entry = entries_[*it];
     entry.value = value;
+    entry.changedYet = author.has_value();
+    if (author) entry.author = *author;
     entry.changedAt = now;
     entry.fresh = true;
+}
+
+void WatchList::readAgain(qint64 now) {
+    for (Entry& entry : entries_) {
+        if (!entry.what.where.target()) continue;
+        WatchedValue value = entry.what.where.read();
+        if (value == entry.value) continue;
+        entry.value = std::move(value);
+        entry.author = {Place::By::Code, -1, 0, true};
+        entry.changedYet = true;
+        entry.changedAt = now;
+        entry.fresh = true;
+    }
 }
 
 bool WatchList::pausesOn(const Watched& what) const {
@@ -140,8 +163,9 @@ bool WatchList::tryValue(Entry& entry, const QString& typed) {
     TypedValue read = readTyped(typed, entry.value);
     if (read.refusal.isEmpty()) read.refusal = entry.what.where.refusal(read.value);
     if (!read.refusal.isEmpty()) {
+        // What it holds now, read from it: the entry may show an earlier frame's value.
         refused_(QStringLiteral("%1 stays %2: %3")
-                     .arg(entry.what.text(), valueText(entry.value), read.refusal));
+                     .arg(entry.what.text(), valueText(entry.what.where.read()), read.refusal));
         return false;
     }
     refused_(QString());
@@ -182,7 +206,8 @@ QVariant WatchList::data(const QModelIndex& index, int role) const {
                 case ValueColumn:
                     return valueText(entry.value);
                 default:
-                    return entry.author.text();
+                    return entry.changedYet ? entry.author.text()
+                                            : QStringLiteral("not changed yet");
             }
         case EffectFilter::kEffectsRole:
             return QVariant::fromValue(entry.effects);

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/how_it_works/event_log.h"
@@ -24,14 +25,24 @@ class WatchList final : public QAbstractTableModel {
 
     void changed(const Watched& what, const WatchedValue& value, const Author& author, int effect,
                  qint64 now);
-    // The entry of a row: what it is and who changed it last.
+    // The entry of a row: what it is and who changed it last, none where it has not changed yet
+    // at the moment shown.
     const Watched& what(int row) const { return entries_[static_cast<std::size_t>(row)].what; }
-    const Author& author(int row) const { return entries_[static_cast<std::size_t>(row)].author; }
+    std::optional<Author> author(int row) const {
+        return authorOf(entries_[static_cast<std::size_t>(row)]);
+    }
+    // Who changed a value last, none where nobody has yet.
+    std::optional<Author> authorOf(const Watched& what) const;
     // Brings the rows up to date; whether a mark is still showing (so another refresh is due).
     bool refresh(qint64 now);
 
-    // A value written back by a step in time: shown, and who changed it last kept.
-    void restored(const Watched& what, const WatchedValue& value, qint64 now);
+    // A value written again by a step in time, with who had made it as of that moment (none:
+    // not changed yet then).
+    void restored(const Watched& what, const WatchedValue& value,
+                  const std::optional<Author>& author, qint64 now);
+    // Each value read again as it is now, after a time of not watching: one that changed meanwhile
+    // shows its new value, changed "while not watched".
+    void readAgain(qint64 now);
     // Whether the program is to pause after a run that changes this value (its box checked).
     bool pausesOn(const Watched& what) const;
     void clearPauses();
@@ -52,15 +63,19 @@ class WatchList final : public QAbstractTableModel {
     struct Entry {
         Watched what;
         WatchedValue value;
-        Author author;       // who changed it last
-        QList<int> effects;  // the effects whose handlers changed it
+        Author author;           // who changed it last
+        QList<int> effects;      // the effects whose handlers changed it
         qint64 changedAt;
         bool fresh = true;       // changed since the last refresh
         bool markShown = false;  // marked when last shown
         bool pauses = false;     // the program pauses after a run that changes it
         bool wholeRow = false;   // its name's cell to be drawn again too
+        bool changedYet = true;  // false: the moment shown is before its first change
     };
     bool tryValue(Entry& entry, const QString& typed);
+    static std::optional<Author> authorOf(const Entry& entry) {
+        return entry.changedYet ? std::optional<Author>(entry.author) : std::nullopt;
+    }
     QString whyReadOnly(const Entry& entry) const;
     bool marked(const Entry& entry) const { return now_ - entry.changedAt < kMarkMs; }
     void addNewRows();

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/properties/place.h"
+
 class QWidget;
 
 namespace forms {
@@ -19,7 +21,8 @@ class LoadedForm {
     }
     virtual QWidget* window() const = 0;
     virtual bool isShown() const = 0;
-    virtual void Hide() = 0;
+    // Hides the window for the user (its close box) or the runtime (the program's end).
+    virtual void hideBy(Place::By by) = 0;
 
     // Raises Load once the runtime keeps the form.
     virtual void raiseLoad() = 0;

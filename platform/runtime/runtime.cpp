@@ -111,7 +111,7 @@ void Runtime::end() {
     pendingCloses_.clear();
     timers_.stopAll();
     files_.closeAll();
-    for (LoadedForm* form : forms()) form->Hide();
+    for (LoadedForm* form : forms()) form->hideBy(Place::By::Runtime);
     if (help_) help_->hide();
     QCoreApplication::exit(0);
 }
@@ -153,7 +153,7 @@ void Runtime::requestClose(LoadedForm& form) {
 
 void Runtime::close(LoadedForm& form) {
     if (form.closeBoxHides()) {
-        form.Hide();
+        form.hideBy(Place::By::User);
         return;
     }
     if (!form.queryUnload() || ended_) return;
@@ -172,8 +172,9 @@ void Runtime::closePending() {
 void Runtime::unload(LoadedForm& form) {
     for (auto it = forms_.begin(); it != forms_.end(); ++it) {
         if (it->second.get() != &form) continue;
+        // Hidden first, so that a watcher forgets that change with the rest of the form's.
+        form.hideBy(Place::By::Runtime);
         if (Watcher* w = watcher()) w->formUnloading();
-        form.Hide();
         form.stopTimers();
         const bool startup = form.Name() == startupForm_;
         unloaded_.push_back(std::move(it->second));
