@@ -45,7 +45,7 @@ std::vector<Action> shortestFailing(std::vector<Action> done, Failure& failure) 
 TEST(Walk, LearnersActionsKeepWhatHowItWorksShowsOfThePastTrue) {
     const Options& given = options();
     const int steps = given.steps > 0 ? given.steps : 150;
-    const int sequences = given.sequences > 0 ? given.sequences : (kSanitized ? 60 : 200);
+    const int sequences = given.sequences > 0 ? given.sequences : (kSanitized ? 100 : 200);
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
