@@ -177,7 +177,8 @@ void Expectations::followCode(Program& program, const Action& done, bool travell
         code_ = CodeShows::ChosenRow;
         codeOf_ = currentHandler;
     };
-    if (done.kind == Kind::ChooseChange || (done.kind == Kind::ChooseEntry && !follow))
+    if (done.kind == Kind::ChooseChange || done.kind == Kind::Effect ||
+        (done.kind == Kind::ChooseEntry && !follow))
         code_ = CodeShows::Unknown;
     if (follow != std::exchange(follow_, follow)) {
         if (!follow)
@@ -201,7 +202,8 @@ void Expectations::followCode(Program& program, const Action& done, bool travell
 
 QString Expectations::checkCode(Program& program) {
     const forms::NumberedCode* code = program.code();
-    if (code_ == CodeShows::Unknown) return {};
+    // One effect chosen, the pane shows its code only: which run's that is is not known here.
+    if (code_ == CodeShows::Unknown || program.effect()->currentIndex() != 0) return {};
     if (code_ == CodeShows::LastHandler && codeOf_.startsWith(QLatin1String("Made by")))
         return madeBy(*code);
     if (code_ == CodeShows::LastHandler) {

@@ -119,12 +119,6 @@ TEST(WalkFound, WhoChangedAValueIsSaidWhenShownAgain) {
     expectNoFault({click("cmdScroll(1)"), f1(), togglePause(), step(), f1(), wait(300), f1()});
 }
 
-// Following, choosing an effect keeps the code of the latest run.
-TEST(WalkFound, ChoosingAnEffectKeepsTheCodeFollowed) {
-    expectNoFault({f1(), pointerTo("imgGreatest"), effect(5)});
-}
-
-// Back and forth over the speed bar moved: the row chosen is the one whose code shows.
 TEST(WalkFound, TheRowChosenAfterARoundTripIsTheOneShown) {
     expectNoFault({f1(), togglePause(), speedKey(Qt::Key_PageDown), stepBack(), roundTrip(12)});
 }
@@ -168,6 +162,13 @@ TEST(WalkFound, ARowChosenAfterAValueTriedWhilePaused) {
 TEST(WalkFound, AValueTriedOverACheckedEntryOfTheMenu) {
     expectNoFault({f1(), pointerTo("imgMenu(1)"), checkEntry("imgMenuOver(1).Visible", true),
                    type("imgMenuOver(1).Visible", "False")});
+}
+
+// A caption tried on a label that sizes itself: back and forth, its width comes back too.
+TEST(WalkFound, ARoundTripOverACaptionTriedGivesBackTheLabelsWidth) {
+    expectNoFault({click("cmdScroll(2)"), f1(), click("cmdScroll(2)"), wait(100), f1(), f1(),
+                   togglePause(), type("lblScrollText(3).Caption", "Hello"), stepBack(),
+                   roundTrip(2)});
 }
 
 }  // namespace
