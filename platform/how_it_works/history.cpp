@@ -67,6 +67,28 @@ QList<int> History::linesOf(std::size_t run, int file) const {
     return lines;
 }
 
+// A value written again may move another the run changed (a new picture sizes its image, a
+// caption its label) after that one was written: each ends as the moment had it, its first
+// change's old value going back, its last change's new value going forward. A write that moves
+// nothing else settles it at once; the passes are few however the controls answer.
+template <typename Steps>
+void History::settle(Steps first, Steps last, WatchedValue Step::*value) {
+    constexpr int kMostPasses = 3;
+    for (int pass = 0; pass < kMostPasses; ++pass) {
+        std::vector<const void*> seen;
+        bool wrote = false;
+        for (auto step = first; step != last; ++step) {
+            const WriteBack& where = step->what.where;
+            if (std::ranges::find(seen, where.target()) != seen.end()) continue;
+            seen.push_back(where.target());
+            if (where.read() == (*step).*value) continue;
+            where.write((*step).*value, Place::of(Place::By::Runtime));
+            wrote = true;
+        }
+        if (!wrote) return;
+    }
+}
+
 bool History::stepBack() {
     end();
     if (undone_ >= runs_.size()) return false;
@@ -82,6 +104,7 @@ bool History::stepBack() {
         step->what.where.write(step->from, Place::of(Place::By::Runtime));
         rewritten_(step->what, step->from, step->before);
     }
+    settle(run.steps.begin(), run.steps.end(), &Step::from);
     return true;
 }
 
@@ -95,6 +118,7 @@ bool History::stepForward() {
         step.what.where.write(step.to, Place::of(Place::By::Runtime));
         rewritten_(step.what, step.to, step.now);
     }
+    settle(run.steps.rbegin(), run.steps.rend(), &Step::to);
     return true;
 }
 

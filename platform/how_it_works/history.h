@@ -75,6 +75,8 @@ class History {
         std::vector<Step> steps;
     };
     void rowAboutToChange(qint64 number, const EventLog::Row& row);
+    template <typename Steps>
+    void settle(Steps first, Steps last, WatchedValue Step::*value);
 
     EventLog& log_;
     std::deque<Run> runs_;

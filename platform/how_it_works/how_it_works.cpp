@@ -65,17 +65,16 @@ HowItWorks::~HowItWorks() {
 }
 
 void HowItWorks::build() {
-    timeBar_ = new TimeBar(runtime_,
-                           {[this](int runs) { return travel(runs); },
-                            [this](bool paused) {
-                                // Time runs on from what shows.
-                                if (!paused) recorder_.dropUndone();
-                                showFrame();
-                            },
-                            [this](int run) {
-                                return recorder_.history().timeOf(static_cast<std::size_t>(run));
-                            }},
-                           this);
+    timeBar_ = new TimeBar(
+        runtime_,
+        {[this](int runs) { return travel(runs); },
+         [this](bool paused) {
+             // Time runs on from what shows.
+             if (!paused) recorder_.dropUndone();
+             showFrame();
+         },
+         [this](int run) { return recorder_.history().timeOf(static_cast<std::size_t>(run)); }},
+        this);
     events_ = new EventsView(recorder_.log(), this);
     codePane_ = new CodePane(code_ ? &*code_ : nullptr, runtime_.files().keptPath(), this);
     watch_ = new WatchView(recorder_.watch(), this);
@@ -177,7 +176,9 @@ void HowItWorks::followLastRun(bool evenIfNothingRan) {
     // What the user chose to see stays until a handler runs.
     if (!evenIfNothingRan && recorder_.runsStarted() == followed_) return;
     followed_ = recorder_.runsStarted();
-    if (!timeBar_->follow()->isChecked() || !effectShown(recorder_.lastEffect())) return;
+    // Not following, a line chosen gives way to the chosen row's code once a handler runs.
+    if (!timeBar_->follow()->isChecked()) return showCodeOfChosenRow();
+    if (!effectShown(recorder_.lastEffect())) return;
     if (!recorder_.lastHandler().isEmpty())
         codePane_->showMethod(recorder_.lastForm(), recorder_.lastHandler(),
                               recorder_.lastRunLines());

@@ -80,7 +80,7 @@ void Recorder::handlerFailed(const RuntimeError& error) {
 void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                        const Place& place) {
     if (replaying_) return;  // the history tells the Watch who had made what it writes
-    if (!inHandler_ && (!history_.running() || lastBy_ != place.by)) beginOutsideHandlers(place.by);
+    if (!inHandler_ && startsARun(place.by)) beginOutsideHandlers(place.by);
     const Author author = authorOf(what, place);
     history_.changed(what, from, to, watch_.authorOf(what), author);
     markedChanged_ = markedChanged_ || watch_.pausesOn(what);
@@ -90,6 +90,13 @@ void Recorder::changed(const Watched& what, const WatchedValue& from, const Watc
     watch_.changed(what, to, author, runningEffect_, now_());
     if (before_) before_->changed(what, from, to, place);
     if (!inHandler_) tellMarkedChange();
+}
+
+// Outside any handler, a change by someone else than the last begins a run of its own; what a
+// control settles itself (a label sized to its new caption) belongs to the change that moved it.
+bool Recorder::startsARun(Place::By by) const {
+    if (!history_.running()) return true;
+    return by != lastBy_ && by != Place::By::Control;
 }
 
 // Changes made outside any handler (by the user, a control, the runtime or you) are a run of

@@ -70,6 +70,7 @@ class Recorder final : private Watcher {
     void formUnloading() override;
     Author authorOf(const Watched& what, const Place& place) const;
     bool replay(const std::function<bool()>& move);
+    bool startsARun(Place::By by) const;
     void beginOutsideHandlers(Place::By by);
     void tellMarkedChange();
 

@@ -103,7 +103,9 @@ QString Expectations::checkMoments(Program& program, const Action& done) {
     if (done.mayDropRuns() && undone_ > 0)
         moments_.erase(moments_.upper_bound(place_), moments_.end());
     if (runs >= static_cast<int>(forms::History::kMostRuns)) moments_.clear();
-    const bool travelled = paused && place != place_ && runs == runs_;
+    // A round trip ends where it began, showing the last run it went over, if there was one.
+    const bool roundTrip = done.kind == Action::Kind::RoundTrip && place > 0;
+    const bool travelled = paused && runs == runs_ && (place != place_ || roundTrip);
     // Changes made outside any handler, one after another, make one run: the latest may grow.
     if (paused && place == runs && place == place_ && runs == runs_ && done.mayDropRuns())
         moments_.erase(place);
