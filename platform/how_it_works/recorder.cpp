@@ -92,10 +92,11 @@ void Recorder::changed(const Watched& what, const WatchedValue& from, const Watc
     if (!inHandler_) tellMarkedChange();
 }
 
-// Outside any handler, a change by someone else than the last begins a run of its own; what a
-// control settles itself (a label sized to its new caption) belongs to the change that moved it.
+// Outside any handler, a change by someone else than the last begins a run of its own, and so
+// does each value you try; what a control settles itself (a label sized to its new caption)
+// belongs to the change that moved it.
 bool Recorder::startsARun(Place::By by) const {
-    if (!history_.running()) return true;
+    if (!history_.running() || by == Place::By::You) return true;
     return by != lastBy_ && by != Place::By::Control;
 }
 

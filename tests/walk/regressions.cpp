@@ -171,4 +171,12 @@ TEST(WalkFound, ARoundTripOverACaptionTriedGivesBackTheLabelsWidth) {
                    roundTrip(2)});
 }
 
+// Each value tried is a run of its own: one tried later, with time run between, does not change
+// the moment of the one before.
+TEST(WalkFound, TwoValuesTriedApartAreTwoMoments) {
+    expectNoFault({f1(), pointerTo("imgGreatest"), f1(), f1(), togglePause(), menuItem(0),
+                   pointerTo(""), stepBack(), type("frmCode.Visible", "False"), togglePause(),
+                   type("lblGreatest(0).Visible", "True"), togglePause()});
+}
+
 }  // namespace
