@@ -14,6 +14,7 @@ import os
 import struct
 import subprocess
 import sys
+import tempfile
 import unittest
 import zipfile
 
@@ -32,8 +33,11 @@ ERROR_INSTALL_FAILURE = 1603
 
 def table(package: str, name: str) -> list[dict]:
     """The rows of one table of the package, as `msiinfo export` writes them."""
-    text = subprocess.run(["msiinfo", "export", package, name], capture_output=True, text=True,
-                          check=True).stdout
+    # A table with a column of streams (Icon) has them written beside it into the folder it runs
+    # in: a folder of its own, so that nothing lands in the source tree.
+    with tempfile.TemporaryDirectory() as scratch:
+        text = subprocess.run(["msiinfo", "export", os.path.abspath(package), name],
+                              capture_output=True, text=True, check=True, cwd=scratch).stdout
     lines = [line.rstrip("\r") for line in text.split("\n") if line.strip()]
     columns = lines[0].split("\t")
     return [dict(zip(columns, line.split("\t"))) for line in lines[3:]]
