@@ -82,12 +82,13 @@ void Recorder::changed(const Watched& what, const WatchedValue& from, const Watc
     if (replaying_) return;  // the history tells the Watch who had made what it writes
     if (!inHandler_ && startsARun(place.by)) beginOutsideHandlers(place.by);
     const Author author = authorOf(what, place);
-    history_.changed(what, from, to, watch_.authorOf(what), author);
+    // One look-up of the value a change: the Watch tells who had made it before.
+    const auto before = watch_.changed(what, to, author, runningEffect_, now_());
+    history_.changed(what, from, to, before, author);
     markedChanged_ = markedChanged_ || watch_.pausesOn(what);
     if (running_ && author.file == running_->file && !lastRunLines_.contains(author.line))
         lastRunLines_.push_back(author.line);
     log_.change(what, from, to, author, runtimeTime_());
-    watch_.changed(what, to, author, runningEffect_, now_());
     if (before_) before_->changed(what, from, to, place);
     if (!inHandler_) tellMarkedChange();
 }

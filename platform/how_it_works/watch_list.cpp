@@ -13,20 +13,23 @@
 
 namespace forms {
 
-void WatchList::changed(const Watched& what, const WatchedValue& value, const Author& author,
-                        int effect, qint64 now) {
+std::optional<Author> WatchList::changed(const Watched& what, const WatchedValue& value,
+                                         const Author& author, int effect, qint64 now) {
     auto it = byName_.constFind(what);
-    if (it == byName_.constEnd()) {
+    const bool first = it == byName_.constEnd();
+    if (first) {
         it = byName_.insert(what, entries_.size());
         entries_.push_back({what, {}, {}, {}, now});
     }
     Entry& entry = entries_[*it];
+    const std::optional<Author> before = first ? std::nullopt : authorOf(entry);
     entry.value = value;
     entry.author = author;
     entry.changedYet = true;
     entry.changedAt = now;
     entry.fresh = true;
     if (!entry.effects.contains(effect)) entry.effects.push_back(effect);
+    return before;
 }
 
 std::optional<Author> WatchList::authorOf(const Watched& what) const {

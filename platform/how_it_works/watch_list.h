@@ -23,8 +23,9 @@ class WatchList final : public QAbstractTableModel {
     static constexpr qint64 kMarkMs = 700;
     enum Column { NameColumn, ValueColumn, AuthorColumn, ColumnCount };
 
-    void changed(const Watched& what, const WatchedValue& value, const Author& author, int effect,
-                 qint64 now);
+    // A change; who had made the value before it, none for its first.
+    std::optional<Author> changed(const Watched& what, const WatchedValue& value,
+                                  const Author& author, int effect, qint64 now);
     // The entry of a row: what it is and who changed it last, none where it has not changed yet
     // at the moment shown.
     const Watched& what(int row) const { return entries_[static_cast<std::size_t>(row)].what; }
@@ -63,8 +64,8 @@ class WatchList final : public QAbstractTableModel {
     struct Entry {
         Watched what;
         WatchedValue value;
-        Author author;           // who changed it last
-        QList<int> effects;      // the effects whose handlers changed it
+        Author author;       // who changed it last
+        QList<int> effects;  // the effects whose handlers changed it
         qint64 changedAt;
         bool fresh = true;       // changed since the last refresh
         bool markShown = false;  // marked when last shown
