@@ -79,7 +79,9 @@ void Recorder::handlerFailed(const RuntimeError& error) {
 
 void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                        const Place& place) {
-    if (replaying_) return;  // the history tells the Watch who had made what it writes
+    // The history tells the Watch who had made what it writes; a value a control moves in
+    // answer (a label sized to a caption written back) shows as it is now.
+    if (replaying_) return watch_.showValue(what, to, now_());
     if (!inHandler_ && startsARun(place.by)) beginOutsideHandlers(place.by);
     const Author author = authorOf(what, place);
     // One look-up of the value a change: the Watch tells who had made it before.

@@ -50,6 +50,15 @@ void WatchList::restored(const Watched& what, const WatchedValue& value,
     entry.fresh = true;
 }
 
+void WatchList::showValue(const Watched& what, const WatchedValue& value, qint64 now) {
+    const auto it = byName_.constFind(what);
+    if (it == byName_.constEnd()) return;
+    Entry& entry = entries_[*it];
+    entry.value = value;
+    entry.changedAt = now;
+    entry.fresh = true;
+}
+
 void WatchList::readAgain(qint64 now) {
     for (Entry& entry : entries_) {
         if (!entry.what.where.target()) continue;

@@ -41,6 +41,8 @@ class WatchList final : public QAbstractTableModel {
     // not changed yet then).
     void restored(const Watched& what, const WatchedValue& value,
                   const std::optional<Author>& author, qint64 now);
+    // A value moved while a step writes others: shown, who made it kept.
+    void showValue(const Watched& what, const WatchedValue& value, qint64 now);
     // Each value read again as it is now, after a time of not watching: one that changed meanwhile
     // shows its new value, changed "while not watched".
     void readAgain(qint64 now);
