@@ -161,8 +161,10 @@ void Label::captionChanged() {
     if (AutoSize) {
         // A hidden label is measured when it shows or its size is read: measuring loads the
         // font, which labels hidden at start would otherwise all pay for before the first frame.
+        // While a watcher records every change, its size is measured now, so that the record
+        // holds the size the label has.
         sizeDue_ = true;
-        if (widget_->isVisibleTo(widget_->window())) settleSize();
+        if (watcher() || widget_->isVisibleTo(widget_->window())) settleSize();
     }
     widget_->update();
 }

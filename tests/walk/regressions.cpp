@@ -179,4 +179,11 @@ TEST(WalkFound, TwoValuesTriedApartAreTwoMoments) {
                    type("lblGreatest(0).Visible", "True"), togglePause()});
 }
 
+// A label hidden by a value tried settles its size later, when it is read; the Watch follows.
+TEST(WalkFound, AHiddenLabelsSizeSettledLaterShowsInTheWatch) {
+    expectNoFault({f1(), click("cmdScroll(2)"), click("cmdScroll(2)"), f1(), f1(), togglePause(),
+                   type("lblScrollText(3).Visible", "False"), togglePause(), togglePause(),
+                   togglePause(), wait(300)});
+}
+
 }  // namespace
