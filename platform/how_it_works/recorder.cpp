@@ -115,9 +115,10 @@ void Recorder::beginOutsideHandlers(Place::By by) {
     ++runsStarted_;
 }
 
+// The run stays open: what the control settles in answer (a label sized to the caption) still
+// joins it.
 void Recorder::tellMarkedChange() {
     if (!std::exchange(markedChanged_, false)) return;
-    history_.end();
     if (history_.runs() > 0) markedChange_(history_.runs() - 1);
 }
 

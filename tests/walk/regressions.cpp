@@ -186,4 +186,11 @@ TEST(WalkFound, AHiddenLabelsSizeSettledLaterShowsInTheWatch) {
                    togglePause(), wait(300)});
 }
 
+// An empty caption tried on a hidden label that sizes itself, stepped back over and round again.
+TEST(WalkFound, AnEmptyCaptionTriedOnAHiddenLabelStepsBackWithItsSize) {
+    expectNoFault({click("cmdScroll(2)"), click("cmdScroll(2)"), f1(), wait(300), f1(), f1(),
+                   checkEntry("lblScrollText(3).Caption", true),
+                   type("lblScrollText(3).Caption", ""), stepBack(), roundTrip(30)});
+}
+
 }  // namespace
