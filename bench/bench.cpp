@@ -21,7 +21,7 @@
 
 #include "app/project.h"
 #include "forms/animate/frmAnimate.h"
-#include "platform/how_it_works/code_pane.h"
+#include "platform/how_it_works/panes/code_pane.h"
 
 using kinemora::frmAnimate;
 

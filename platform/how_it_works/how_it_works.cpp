@@ -11,13 +11,13 @@
 
 #include "platform/accessibility/accessibility.h"
 #include "platform/accessibility/spoken.h"
-#include "platform/how_it_works/code_pane.h"
-#include "platform/how_it_works/events_view.h"
-#include "platform/how_it_works/pane_shape.h"
-#include "platform/how_it_works/passing_message.h"
-#include "platform/how_it_works/time_bar.h"
-#include "platform/how_it_works/watch_view.h"
-#include "platform/how_it_works/window_placer.h"
+#include "platform/how_it_works/panes/code_pane.h"
+#include "platform/how_it_works/panes/events_view.h"
+#include "platform/how_it_works/panes/pane_shape.h"
+#include "platform/how_it_works/panes/passing_message.h"
+#include "platform/how_it_works/panes/time_bar.h"
+#include "platform/how_it_works/panes/watch_view.h"
+#include "platform/how_it_works/panes/window_placer.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <optional>
 
-#include "platform/how_it_works/code_index.h"
-#include "platform/how_it_works/control_outline.h"
-#include "platform/how_it_works/recorder.h"
-#include "platform/how_it_works/window_placer.h"
+#include "platform/how_it_works/records/code_index.h"
+#include "platform/how_it_works/panes/control_outline.h"
+#include "platform/how_it_works/records/recorder.h"
+#include "platform/how_it_works/panes/window_placer.h"
 
 class QSplitter;
 

@@ -1,10 +1,10 @@
 // How It Works going back and forth in time: each step shows the run it went over.
 #include <cstdlib>
 
-#include "platform/how_it_works/code_pane.h"
-#include "platform/how_it_works/events_view.h"
+#include "platform/how_it_works/panes/code_pane.h"
+#include "platform/how_it_works/panes/events_view.h"
 #include "platform/how_it_works/how_it_works.h"
-#include "platform/how_it_works/time_bar.h"
+#include "platform/how_it_works/panes/time_bar.h"
 
 namespace forms {
 

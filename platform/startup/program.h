@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/how_it_works/code_index.h"
+#include "platform/how_it_works/records/code_index.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {

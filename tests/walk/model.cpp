@@ -8,8 +8,8 @@
 #include <QTextBlock>
 #include <QTreeView>
 
-#include "platform/how_it_works/history.h"
-#include "platform/how_it_works/numbered_code.h"
+#include "platform/how_it_works/records/history.h"
+#include "platform/how_it_works/panes/numbered_code.h"
 #include "walk/actions.h"
 #include "walk/program.h"
 

@@ -12,7 +12,7 @@
 #include "forms/animate/frmAnimate.h"
 #include "forms/code/frmCode.h"
 #include "platform/how_it_works/how_it_works.h"
-#include "platform/how_it_works/numbered_code.h"
+#include "platform/how_it_works/panes/numbered_code.h"
 #include "platform/runtime/boxes.h"
 #include "platform/startup/program.h"
 

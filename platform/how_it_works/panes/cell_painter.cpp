@@ -1,0 +1,96 @@
+#include "platform/how_it_works/panes/cell_painter.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <utility>
+
+namespace forms {
+
+namespace {
+
+const QStyle* styleOf(const QStyleOptionViewItem& cell) {
+    return cell.widget ? cell.widget->style() : QApplication::style();
+}
+
+// Where the style would put the text.
+QRect textRoom(const QStyleOptionViewItem& cell) {
+    const int margin =
+        styleOf(cell)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
+    return cell.rect.adjusted(margin, 0, -margin, 0);
+}
+
+QPalette::ColorGroup groupOf(const QStyleOptionViewItem& cell) {
+    if (!(cell.state & QStyle::State_Enabled)) return QPalette::Disabled;
+    return cell.state & QStyle::State_Active ? QPalette::Normal : QPalette::Inactive;
+}
+
+}  // namespace
+
+void CellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const {
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    const std::optional<Span> mark = marked_ ? marked_(index) : std::nullopt;
+    // A check box or the focus frame needs the style's whole item layout; a cell of text alone
+    // is the style's item panel with the text on it.
+    if (cell.state & QStyle::State_HasFocus ||
+        cell.features & QStyleOptionViewItem::HasCheckIndicator) {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (mark) drawMark(painter, cell, cell.text, *mark);
+        return;
+    }
+    const QString text = std::exchange(cell.text, QString());
+    styleOf(cell)->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, cell.widget);
+    if (text.isEmpty()) return;
+    const bool selected = cell.state & QStyle::State_Selected;
+    drawText(painter, cell, text, selected ? QPalette::HighlightedText : QPalette::Text,
+             textRoom(cell));
+    if (mark) drawMark(painter, cell, text, *mark);
+}
+
+void CellPainter::drawText(QPainter* painter, const QStyleOptionViewItem& cell, const QString& text,
+                           QPalette::ColorRole colour, const QRect& clip) const {
+    const QRect room = textRoom(cell);
+    const QStaticText& line = laidOut(text, cell.font, room.width());
+    painter->save();
+    painter->setPen(cell.palette.color(groupOf(cell), colour));
+    painter->setFont(cell.font);
+    painter->setClipRect(clip);
+    painter->drawStaticText(room.left(),
+                            room.top() + (room.height() - qRound(line.size().height())) / 2, line);
+    painter->restore();
+}
+
+// The marked part in the colours opposite to its row's: the view's own on a chosen row, the
+// highlight's on another. A little short of the cell's height, so that its focus frame shows.
+void CellPainter::drawMark(QPainter* painter, const QStyleOptionViewItem& cell, const QString& text,
+                           Span span) const {
+    const QRect room = textRoom(cell);
+    const QFontMetrics metrics(cell.font);
+    const int left = room.left() + metrics.horizontalAdvance(text.left(span.from));
+    const int right = room.left() + metrics.horizontalAdvance(text.left(span.from + span.length));
+    const QRect marked =
+        QRect(QPoint(left, cell.rect.top() + 2), QPoint(right - 1, cell.rect.bottom() - 2)) & room;
+    if (marked.isEmpty()) return;
+    const bool selected = cell.state & QStyle::State_Selected;
+    painter->fillRect(
+        marked, cell.palette.color(groupOf(cell), selected ? QPalette::Base : QPalette::Highlight));
+    drawText(painter, cell, text, selected ? QPalette::Text : QPalette::HighlightedText, marked);
+}
+
+const QStaticText& CellPainter::laidOut(const QString& text, const QFont& font, int width) const {
+    const Key key{text, font, width};
+    if (const QStaticText* known = laidOut_.object(key)) return *known;
+    // Laid out whole first: most cells fit, and eliding would lay each out twice.
+    auto* line = new QStaticText(text);
+    line->setTextFormat(Qt::PlainText);
+    line->prepare(QTransform(), font);
+    if (line->size().width() > width) {
+        line->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+        line->prepare(QTransform(), font);
+    }
+    laidOut_.insert(key, line);
+    return *line;
+}
+
+}  // namespace forms

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/how_it_works/records/event_log.h"
+#include "platform/properties/watch.h"
+
+namespace forms {
+
+// Time both ways: the runs recorded, oldest first, each with every change it made (the old and
+// the new value, and the way to write them again) and what the Events rows it altered showed
+// before it (what they showed after it is kept when it is stepped back over). A step back writes a
+// run's old values, newest change first, and sets its rows back; a step forward writes its new
+// values again: no handler runs either way. Runs stepped back over stay until stepped forward or
+// dropped. The oldest runs go beyond kMostRuns, and then can no longer be stepped back over.
+class History {
+  public:
+    // More than a minute of every timer effect at full speed (125 runs a second).
+    static constexpr std::size_t kMostRuns = 9000;
+
+    explicit History(EventLog& log);
+
+    // Who a run was: a handler's ("frmAnimate.Timer4_Timer", for a control array member with its
+    // Index, of an effect or none, and whether
+    // it repeats, as a timer's tick or a pointer move does), or changes made outside any handler
+    // (no handler) by someone else than the code.
+    struct Runner {
+        QString handler;
+        int index = -1;  // of the control array member whose event it answers
+        int effect = -1;
+        bool repeats = false;
+        Place::By by = Place::By::Code;
+    };
+
+    // Recording: a run starts at a time on the runtime's clock (a handler, or changes made
+    // outside any), changes, and ends. Each change comes with who had made the value before
+    // (none for its first change) and who made it now.
+    void begin(qint64 time, Runner runner);
+    void begin(qint64 time) { begin(time, Runner{}); }
+    void changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
+                 const std::optional<Author>& before, const Author& now);
+    void end();
+    bool running() const { return open_; }
+
+    // Told of each value a step writes again, with who had made it as of that moment (none:
+    // not changed yet), whether or not the value itself differs from what it holds.
+    using Rewritten = std::function<void(const Watched& what, const WatchedValue& value,
+                                         const std::optional<Author>& author)>;
+    void onRewritten(Rewritten told) { rewritten_ = std::move(told); }
+
+    std::size_t runs() const { return runs_.size(); }
+    std::size_t undone() const { return undone_; }
+    // The Events row a run went to first, by the log's numbering; -1 for none.
+    qint64 rowOf(std::size_t run) const;
+    // When a run began, on the runtime's clock; -1 for no such run.
+    qint64 timeOf(std::size_t run) const { return run < runs_.size() ? runs_[run].time : -1; }
+    const Runner& runnerOf(std::size_t run) const { return runs_[run].runner; }
+    // The moment shown: how many runs are done (not stepped back over); the last done is
+    // `moment() - 1`.
+    std::size_t moment() const { return runs_.size() - undone_; }
+    // The first run that began after `time` (runs() where none did).
+    std::size_t runAfter(qint64 time) const;
+
+    // The changes of one value (by its WriteBack's target) in the runs [first, last), oldest
+    // first: the run, the value it left and who made it.
+    using ChangeVisit =
+        std::function<void(std::size_t run, const WatchedValue& value, const Author& author)>;
+    void forEachChange(const void* target, std::size_t first, std::size_t last,
+                       const ChangeVisit& visit) const;
+    // The value as it was before a run: as its latest change before the run left it, or as its
+    // first change after found it; none where the history never changed it.
+    std::optional<WatchedValue> valueBefore(const void* target, std::size_t run) const;
+    // Every value the history changed, once each, in the order it first did.
+    std::vector<Watched> valuesChanged() const;
+
+    // A line of a code file and the runs whose changes it made: how many in [0, end), the
+    // latest of them before `end`, the first at or after `from`.
+    int runsOfLine(int file, int line, std::size_t end) const;
+    std::optional<std::size_t> lastRunOfLine(int file, int line, std::size_t end) const;
+    std::optional<std::size_t> nextRunOfLine(int file, int line, std::size_t from) const;
+
+    // The controls a run changed, in the order it changed them (a form's own name for the
+    // form's properties; none for variables), and the lines of `file` whose statements did.
+    QStringList ownersChangedBy(std::size_t run) const;
+    QList<int> linesOf(std::size_t run, int file) const;
+    // One run back or forward; whether there was one. The caller holds the program's events
+    // and tells its watcher that what is written is a replay.
+    bool stepBack();
+    bool stepForward();
+    // Straight to a moment (see moment()), as far as there are runs; whether it moved. Each
+    // value is written once, as the moment had it, however many runs lie between.
+    bool goTo(std::size_t moment);
+    // The runs stepped back over leave the history and their rows leave the log.
+    void dropUndone();
+    void clear();
+
+  private:
+    struct Step {
+        Watched what;  // with the way to write it again
+        WatchedValue from, to;
+        std::optional<Author> before;  // none: its first change
+        Author now;
+    };
+    struct RowChange {
+        qint64 number;
+        EventLog::Row before, after;  // after: once stepped back over
+    };
+    struct Run {
+        qint64 time = 0;
+        Runner runner;
+        qint64 firstNewRow = 0, endNewRow = 0;  // the rows it made
+        std::vector<RowChange> rows;            // the rows already there it altered
+        std::vector<Step> steps;
+    };
+    void rowAboutToChange(qint64 number, const EventLog::Row& row);
+    template <typename Steps>
+    void settle(Steps first, Steps last, WatchedValue Step::*value);
+
+    EventLog& log_;
+    std::deque<Run> runs_;
+    std::size_t undone_ = 0;  // the newest runs, stepped back over
+    bool open_ = false;
+    Rewritten rewritten_ = [](const Watched&, const WatchedValue&, const std::optional<Author>&) {};
+};
+
+}  // namespace forms
