@@ -16,6 +16,7 @@
 #include "platform/how_it_works/panes/pane_shape.h"
 #include "platform/how_it_works/panes/passing_message.h"
 #include "platform/how_it_works/panes/time_bar.h"
+#include "platform/how_it_works/panes/time_strip.h"
 #include "platform/how_it_works/panes/watch_view.h"
 #include "platform/how_it_works/panes/window_placer.h"
 #include "platform/runtime/runtime.h"
@@ -94,6 +95,7 @@ void HowItWorks::build() {
     setTabOrder(timeBar_->lastInTabOrder(), events_);
     setTabOrder(events_, codePane_->text());
     setTabOrder(codePane_->text(), watch_);
+    showTimeInPictures();
 
     events_->onRowChosen([this](const EventLog::Row& row) { rowChosen(row); });
     events_->onChangeChosen([this](const EventLog::Row& row, int change) {
@@ -119,7 +121,22 @@ void HowItWorks::fillEffectChoice(const std::vector<NamedEffect>& effects) {
     effect->setMinimumContentsLength(kShortestEffectChoice);
     effect->addItem(QStringLiteral("All effects"), -1);
     if (!code_) return;
-    for (const auto& [name, file] : code_->effects(effects)) effect->addItem(name, file);
+    std::vector<TimeStrip::Lane> lanes;
+    for (const auto& [name, file] : code_->effects(effects)) {
+        effect->addItem(name, file);
+        lanes.push_back({name, file});
+    }
+    timeBar_->timeline()->setLanes(lanes);
+}
+
+// The time strip and the Watch's plots show the history over one span; a click on either goes
+// to the moment under it.
+void HowItWorks::showTimeInPictures() {
+    TimeStrip* strip = timeBar_->timeline();
+    strip->setHistory(&recorder_.history());
+    watch_->showPlots(recorder_.history(), strip->span());
+    strip->onShownChanged([this] { watch_->plotsMoved(); });
+    watch_->onPlotClicked([strip](qint64 time) { strip->goToTime(time); });
 }
 
 // It records only while shown: hidden, each change the program makes costs one pointer test.
@@ -163,6 +180,7 @@ void HowItWorks::showFrame() {
     if (runtime_.clock().held())
         timeBar_->showHistory(static_cast<int>(recorder_.history().runs()),
                               static_cast<int>(recorder_.history().undone()));
+    timeBar_->timeline()->showFrame(runtime_.clock().now(), runtime_.clock().held());
 }
 
 void HowItWorks::showMessage(const QString& message) {

@@ -42,6 +42,7 @@ class HowItWorks final : public QWidget {
   private:
     void build();
     void fillEffectChoice(const std::vector<NamedEffect>& effects);
+    void showTimeInPictures();
     void followLastRun(bool evenIfNothingRan = false);
     void showCodeOfChosenRow();
     void showCodeOf(const EventLog::Row& row);

@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <utility>
 
+#include "platform/how_it_works/panes/time_strip.h"
 #include "platform/runtime/runtime.h"
 
 namespace forms {
@@ -83,13 +83,11 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
                    "Ctrl+Right here)",
                    this);
     step_->setEnabled(false);
-    timeline_ = new QSlider(Qt::Horizontal, this);
-    timeline_->setToolTip(
-        QStringLiteral("Moves back and forth through the runs recorded, while paused"));
+    // Enabled while time runs too: it zooms then, and a click on it pauses.
+    timeline_ = new TimeStrip(this);
+    timeline_->onMoveWhileRunning([this] { pause(); });
     timeline_->setRange(0, 1);
     timeline_->setValue(1);
-    timeline_->setEnabled(false);
-    timeline_->setMinimumWidth(120);
     place_ = new QLabel(this);
     place_->setMinimumWidth(
         place_->fontMetrics().horizontalAdvance(QStringLiteral("run 9,000 of 9,000, 999.999 s")));
@@ -165,7 +163,6 @@ void TimeBar::pauseToggled(bool paused) {
     pause_->setAccessibleDescription(QString::fromLatin1(paused ? kHeld : kRunning));
     pause_->setToolTip(pause_->accessibleDescription());
     step_->setEnabled(paused);
-    timeline_->setEnabled(paused);
     if (!paused) showHistory(1, 0);  // running, the timeline stands at now, its end
     moves_.paused(paused);
     stepBack_->setEnabled(paused && timeline_->maximum() > undone_);

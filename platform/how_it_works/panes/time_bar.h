@@ -3,11 +3,12 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/how_it_works/panes/time_strip.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QSlider;
 
 namespace forms {
 
@@ -33,7 +34,7 @@ class TimeBar final : public QWidget {
 
     QCheckBox* follow() const { return follow_; }
     QComboBox* effect() const { return effect_; }
-    QSlider* timeline() const { return timeline_; }
+    TimeStrip* timeline() const { return timeline_; }
     // The last of its controls that Tab goes to.
     QWidget* lastInTabOrder() const;
     void pause();
@@ -60,7 +61,7 @@ class TimeBar final : public QWidget {
     QLabel* held_;
     QPushButton* stepBack_;
     QPushButton* step_;
-    QSlider* timeline_;
+    TimeStrip* timeline_;
     QLabel* place_;
     QLabel* status_;
     int undone_ = 0;

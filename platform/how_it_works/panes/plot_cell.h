@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace forms {
+
+class PlotColumn;
+
+// Draws a Watch entry's plot in its cell, over the row's background as the style draws it.
+class PlotCell final : public QStyledItemDelegate {
+  public:
+    PlotCell(const PlotColumn& plots, QObject* parent);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  private:
+    const PlotColumn& plots_;
+};
+
+}  // namespace forms

@@ -1,0 +1,320 @@
+#include "platform/how_it_works/panes/time_strip.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <utility>
+
+#include "platform/how_it_works/records/event_log.h"
+#include "platform/how_it_works/records/history.h"
+
+namespace forms {
+
+namespace {
+
+constexpr int kNearPixels = 4;       // how far from a mark a pointer still names or takes it
+constexpr double kKeyZoom = 0.5;     // + halves the span, - doubles it
+constexpr double kNotchZoom = 0.8;   // one notch of the wheel
+constexpr int kShortestStrip = 240;  // pixels
+
+QString seconds(qint64 ms, qint64 span) {
+    const int decimals = span < 1000 ? 3 : span < 10000 ? 2 : 1;
+    return QStringLiteral("%1 s").arg(static_cast<double>(ms) / 1000.0, 0, 'f', decimals);
+}
+
+QPolygon diamond(int x, int middle, int half) {
+    return QPolygon({QPoint(x, middle - half), QPoint(x + half * 2 / 3 + 1, middle),
+                     QPoint(x, middle + half), QPoint(x - half * 2 / 3 - 1, middle)});
+}
+
+}  // namespace
+
+TimeStrip::TimeStrip(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setObjectName(QStringLiteral("Timeline"));
+    setAccessibleName(QStringLiteral("Timeline"));
+    setToolTip(
+        QStringLiteral("Each run at its time, a lane for each effect: a click goes to that "
+                       "moment; + and - or the wheel zoom"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setLanes({});
+}
+
+void TimeStrip::setHistory(const History* history) {
+    if (history_ == history) return;
+    history_ = history;
+    refresh();
+}
+
+void TimeStrip::setLanes(const std::vector<Lane>& lanes) {
+    lanes_ = lanes;
+    lanes_.push_back({QStringLiteral("You and the user"), -1});
+    laneByEffect_.clear();
+    namesWidth_ = 0;
+    for (std::size_t lane = 0; lane < lanes_.size(); ++lane) {
+        namesWidth_ = std::max(namesWidth_, fontMetrics().horizontalAdvance(lanes_[lane].name));
+        if (const int effect = lanes_[lane].effect; effect >= 0) {
+            if (laneByEffect_.size() <= static_cast<std::size_t>(effect))
+                laneByEffect_.resize(static_cast<std::size_t>(effect) + 1, -1);
+            laneByEffect_[static_cast<std::size_t>(effect)] = static_cast<int>(lane);
+        }
+    }
+    namesWidth_ += 8;
+    updateGeometry();
+    update();
+}
+
+// While time runs the span rolls with now; held, the cursor is the last run done.
+void TimeStrip::showFrame(qint64 now, bool held) {
+    now_ = now;
+    held_ = held;
+    const std::size_t runs = history_ ? history_->runs() : 0;
+    const qint64 first = runs > 0 ? history_->timeOf(0) : now;
+    const qint64 last = runs > 0 ? std::max(now, history_->timeOf(runs - 1)) : now;
+    qint64 cursor = now;
+    if (held && runs > 0)
+        cursor = history_->timeOf(std::max<std::size_t>(history_->moment(), 1) - 1);
+    span_.show(first, last, cursor, !held);
+    refresh();
+}
+
+void TimeStrip::refresh() {
+    Shown shown{span_, 0, 0, -1, -1};
+    if (history_ && history_->runs() > 0) {
+        shown.runs = history_->runs();
+        shown.moment = history_->moment();
+        shown.firstTime = history_->timeOf(0);
+        shown.lastTime = history_->timeOf(shown.runs - 1);
+    }
+    if (shown == shown_) return;
+    shown_ = shown;
+    update();
+    shownChanged_();
+}
+
+void TimeStrip::zoom(double factor, qint64 around) {
+    span_.zoom(factor, around);
+    refresh();
+}
+
+void TimeStrip::goToTime(qint64 time) {
+    if (!history_) return;
+    if (!held_) pause_();
+    setValue(static_cast<int>(history_->runAfter(time)));
+}
+
+int TimeStrip::xOf(qint64 time) const {
+    const QRect area = timeArea();
+    return area.left() + static_cast<int>(std::floor(span_.xOf(time, area.width())));
+}
+
+qint64 TimeStrip::timeAt(int x) const {
+    const QRect area = timeArea();
+    return span_.timeAt(x - area.left(), area.width());
+}
+
+QSize TimeStrip::sizeHint() const {
+    return {namesWidth_ + kShortestStrip * 2,
+            laneHeight() * static_cast<int>(lanes_.size()) + fontMetrics().height() + 6};
+}
+
+QSize TimeStrip::minimumSizeHint() const {
+    return {namesWidth_ + kShortestStrip / 2, sizeHint().height()};
+}
+
+QRect TimeStrip::timeArea() const {
+    return {namesWidth_, 2, std::max(1, width() - namesWidth_ - 4),
+            laneHeight() * static_cast<int>(lanes_.size())};
+}
+
+int TimeStrip::laneHeight() const {
+    return fontMetrics().height();
+}
+
+int TimeStrip::laneOf(std::size_t run) const {
+    const History::Runner& runner = history_->runnerOf(run);
+    const auto effect = static_cast<std::size_t>(runner.effect);
+    if (runner.handler.isEmpty() || runner.effect < 0 || effect >= laneByEffect_.size() ||
+        laneByEffect_[effect] < 0)
+        return static_cast<int>(lanes_.size()) - 1;
+    return laneByEffect_[effect];
+}
+
+int TimeStrip::laneAt(int y) const {
+    const int lane = (y - timeArea().top()) / laneHeight();
+    return y >= timeArea().top() && lane < static_cast<int>(lanes_.size()) ? lane : -1;
+}
+
+// The run whose mark is nearest the point on its lane, within a few pixels.
+std::optional<std::size_t> TimeStrip::runNear(QPoint at) const {
+    const int lane = laneAt(at.y());
+    if (!history_ || lane < 0) return std::nullopt;
+    const std::size_t first = history_->runAfter(timeAt(at.x() - kNearPixels) - 1);
+    const std::size_t last = history_->runAfter(timeAt(at.x() + kNearPixels));
+    std::optional<std::size_t> nearest;
+    int distance = kNearPixels + 1;
+    for (std::size_t run = first; run < last; ++run) {
+        const int off = std::abs(xOf(history_->timeOf(run)) - at.x());
+        if (laneOf(run) == lane && off < distance) nearest = run, distance = off;
+    }
+    return nearest;
+}
+
+// "frmAnimate.Timer4_Timer, 12.340 s"; a run of no handler by who made it.
+QString TimeStrip::runText(std::size_t run) const {
+    const History::Runner& runner = history_->runnerOf(run);
+    QString who = runner.handler;
+    if (who.isEmpty()) who = Author{runner.by}.text();
+    if (runner.index >= 0) who += QStringLiteral("(%1)").arg(runner.index);
+    return QStringLiteral("%1, %2 s")
+        .arg(who)
+        .arg(static_cast<double>(history_->timeOf(run)) / 1000.0, 0, 'f', 3);
+}
+
+bool TimeStrip::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QSlider::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const auto run = runNear(help->pos());
+    QToolTip::showText(help->globalPos(), run ? runText(*run) : toolTip(), this);
+    return true;
+}
+
+void TimeStrip::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    drawLanes(painter);
+    painter.save();
+    painter.setClipRect(timeArea());
+    drawRuns(painter);
+    drawCursor(painter);
+    painter.restore();
+    drawSpanEnds(painter);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void TimeStrip::drawLanes(QPainter& painter) const {
+    const QRect area = timeArea();
+    const int height = laneHeight();
+    for (std::size_t lane = 0; lane < lanes_.size(); ++lane) {
+        const QRect row(0, area.top() + static_cast<int>(lane) * height, width(), height);
+        if (lane % 2 == 1) painter.fillRect(row, palette().color(QPalette::AlternateBase));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(row.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         lanes_[lane].name);
+    }
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(area.left() - 2, area.top(), area.left() - 2, area.bottom());
+}
+
+// Only the runs in the span, and of many in one pixel column, one mark a lane: a tick for a
+// repeat (a timer's, a pointer move's), a diamond for a single event. Runs stepped back over
+// are drawn faint.
+void TimeStrip::drawRuns(QPainter& painter) const {
+    if (!history_ || history_->runs() == 0) return;
+    const QRect area = timeArea();
+    const int height = laneHeight();
+    const std::size_t lanes = lanes_.size(), moment = history_->moment();
+    std::vector<int> lastTick(lanes * 2, INT_MIN), lastEvent(lanes * 2, INT_MIN);
+    QList<QLine> ticks[2];
+    QList<QPolygon> events[2];
+    const std::size_t last = history_->runAfter(span_.end());
+    for (std::size_t run = history_->runAfter(span_.start() - 1); run < last; ++run) {
+        const int x = xOf(history_->timeOf(run));
+        const int lane = laneOf(run);
+        const int faint = run >= moment ? 1 : 0;
+        const int middle = area.top() + lane * height + height / 2;
+        const auto slot = static_cast<std::size_t>(lane) * 2 + static_cast<std::size_t>(faint);
+        if (history_->runnerOf(run).repeats) {
+            if (std::exchange(lastTick[slot], x) != x)
+                ticks[faint].append(QLine(x, middle - height / 4, x, middle + height / 4));
+        } else if (std::exchange(lastEvent[slot], x) != x) {
+            events[faint].append(diamond(x, middle, height * 2 / 5));
+        }
+    }
+    const QColor colours[2] = {palette().color(QPalette::Text),
+                               palette().color(QPalette::PlaceholderText)};
+    for (int faint = 0; faint < 2; ++faint) {
+        painter.setPen(colours[faint]);
+        painter.drawLines(ticks[faint]);
+        painter.setBrush(faint ? colours[1] : palette().color(QPalette::Highlight));
+        painter.setPen(faint ? colours[1] : palette().color(QPalette::Text));
+        for (const QPolygon& mark : events[faint]) painter.drawPolygon(mark);
+    }
+}
+
+void TimeStrip::drawCursor(QPainter& painter) const {
+    const QRect area = timeArea();
+    const int x = xOf(span_.cursor());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawLine(std::min(x, area.right() - 1), area.top(), std::min(x, area.right() - 1),
+                     area.bottom());
+}
+
+// The times at the span's two ends, under the lanes.
+void TimeStrip::drawSpanEnds(QPainter& painter) const {
+    const QRect area = timeArea();
+    const QRect below(area.left(), area.bottom() + 1, area.width(), height() - area.bottom() - 2);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(below, Qt::AlignLeft | Qt::AlignVCenter,
+                     seconds(span_.start(), span_.length()));
+    painter.drawText(below, Qt::AlignRight | Qt::AlignVCenter,
+                     seconds(span_.end(), span_.length()));
+    if (!span_.whole())
+        painter.drawText(below, Qt::AlignHCenter | Qt::AlignVCenter,
+                         QStringLiteral("%1 across").arg(seconds(span_.length(), span_.length())));
+}
+
+// A click or a drag goes to the moment under the pointer; a mark a few pixels to the right
+// counts as under it.
+void TimeStrip::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QSlider::mousePressEvent(event);
+    dragging_ = true;
+    mouseMoveEvent(event);
+}
+
+void TimeStrip::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    const QRect area = timeArea();
+    const int x = std::clamp(event->position().toPoint().x(), area.left(), area.right());
+    if (!history_)
+        return setValue(
+            QStyle::sliderValueFromPosition(minimum(), maximum(), x - area.left(), area.width()));
+    goToTime(timeAt(x + kNearPixels / 2));
+}
+
+void TimeStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
+}
+
+void TimeStrip::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0) return event->ignore();
+    zoom(std::pow(kNotchZoom, notches), timeAt(event->position().toPoint().x()));
+    event->accept();
+}
+
+void TimeStrip::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return zoom(kKeyZoom, span_.cursor());
+        case Qt::Key_Minus:
+            return zoom(1 / kKeyZoom, span_.cursor());
+        default:
+            return QSlider::keyPressEvent(event);
+    }
+}
+
+}  // namespace forms
