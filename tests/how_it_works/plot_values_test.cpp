@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QTest>
 #include <QTreeView>
@@ -44,7 +45,8 @@ class PlotTest : public effects_testing::StartedProgram {
         static_cast<forms::HowItWorks*>(window_)->showFrame();
         for (auto* view : window_->findChildren<QTreeView*>())
             if (view->accessibleName() == QLatin1String("Watch"))
-                plots_ = dynamic_cast<forms::PlotColumn*>(view->model());
+                plots_ = dynamic_cast<forms::PlotColumn*>(
+                    static_cast<QAbstractProxyModel*>(view->model())->sourceModel());
         ASSERT_NE(plots_, nullptr);
     }
     int row(const char* name) const {

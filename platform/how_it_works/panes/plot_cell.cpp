@@ -1,5 +1,6 @@
 #include "platform/how_it_works/panes/plot_cell.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
@@ -23,7 +24,11 @@ void PlotCell::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const TimeSpan* span = plots_.span();
     if (!span) return;
     const QRect area = plotArea(cell.rect);
-    const ValuePlot& plot = plots_.plotOf(index.row(), area.width());
+    // The entry's row in the plots' own model, under whatever chooses from it.
+    QModelIndex entry = index;
+    while (entry.model() != &plots_)
+        entry = static_cast<const QAbstractProxyModel*>(entry.model())->mapToSource(entry);
+    const ValuePlot& plot = plots_.plotOf(entry.row(), area.width());
     const bool selected = cell.state & QStyle::State_Selected;
     paintPlot(*painter, plot, cell.rect, cell.palette, selected,
               static_cast<int>(span->xOf(span->cursor(), area.width())));

@@ -15,8 +15,9 @@ void PlotColumn::show(const History& history, const TimeSpan& span) {
     shownChanged();
 }
 
+// The entries' model goes before the views do, as the window is taken down.
 int PlotColumn::plotColumn() const {
-    return sourceModel()->columnCount();
+    return sourceModel() ? sourceModel()->columnCount() : 0;
 }
 
 const ValuePlot& PlotColumn::plotOf(int row, int width) const {
@@ -41,7 +42,7 @@ int PlotColumn::columnCount(const QModelIndex& parent) const {
 }
 
 int PlotColumn::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : sourceModel()->rowCount();
+    return parent.isValid() || !sourceModel() ? 0 : sourceModel()->rowCount();
 }
 
 bool PlotColumn::hasChildren(const QModelIndex& parent) const {

@@ -16,7 +16,8 @@ class TimeSpan;
 // when its cell is drawn or read, once for each thing shown (see shownChanged()).
 class PlotColumn final : public QIdentityProxyModel {
   public:
-    // The value of an entry by its row in `entries`, as the history knows it.
+    // The value of an entry by its row in `entries`, as the history knows it (its WriteBack's
+    // target).
     using TargetOf = std::function<const void*(int row)>;
     PlotColumn(QAbstractItemModel* entries, TargetOf targetOf, QObject* parent);
 

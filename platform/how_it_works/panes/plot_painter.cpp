@@ -83,6 +83,8 @@ void paintPlot(QPainter& painter, const ValuePlot& plot, const QRect& cell, cons
             break;
         case ValuePlot::Kind::Colour:
             paintStretches(painter, plot, area, ink);
+            painter.setPen(palette.color(QPalette::Mid));  // white shows on white
+            painter.drawRect(area.adjusted(0, 0, -1, -1));
             break;
         case ValuePlot::Kind::Picture:
         case ValuePlot::Kind::Text:

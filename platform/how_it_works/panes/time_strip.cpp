@@ -130,8 +130,10 @@ QSize TimeStrip::minimumSizeHint() const {
     return {namesWidth_ + kShortestStrip / 2, sizeHint().height()};
 }
 
+// Beside the names, with room at both ends for half a mark.
 QRect TimeStrip::timeArea() const {
-    return {namesWidth_, 2, std::max(1, width() - namesWidth_ - 4),
+    const int room = laneHeight() / 2;
+    return {namesWidth_ + room, 2, std::max(1, width() - namesWidth_ - room * 2 - 2),
             laneHeight() * static_cast<int>(lanes_.size())};
 }
 
@@ -192,7 +194,7 @@ void TimeStrip::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), palette().color(QPalette::Base));
     drawLanes(painter);
     painter.save();
-    painter.setClipRect(timeArea());
+    painter.setClipRect(timeArea().adjusted(-laneHeight() / 2, 0, laneHeight() / 2, 0));
     drawRuns(painter);
     drawCursor(painter);
     painter.restore();
@@ -215,7 +217,7 @@ void TimeStrip::drawLanes(QPainter& painter) const {
                          lanes_[lane].name);
     }
     painter.setPen(palette().color(QPalette::Mid));
-    painter.drawLine(area.left() - 2, area.top(), area.left() - 2, area.bottom());
+    painter.drawLine(namesWidth_, area.top(), namesWidth_, area.bottom());
 }
 
 // Only the runs in the span, and of many in one pixel column, one mark a lane: a tick for a

@@ -1,5 +1,6 @@
 #include "platform/how_it_works/panes/watch_view.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -12,17 +13,15 @@
 namespace forms {
 
 WatchView::WatchView(WatchList& watch, QWidget* parent)
-    : RowsView(nullptr, QStringLiteral("Watch"), parent), filter_(new EffectFilter(&watch, this)) {
-    // An entry joins an effect as its handlers change it; its plot is a column beside it.
-    plots_ = new PlotColumn(
-        filter_,
-        [this, &watch](int row) {
-            const QModelIndex entry = filter_->mapToSource(filter_->index(row, 0));
-            return entry.isValid() ? watch.what(entry.row()).where.target() : nullptr;
-        },
-        this);
-    setModel(plots_);
+    : RowsView(nullptr, QStringLiteral("Watch"), parent),
+      plots_(new PlotColumn(
+          &watch, [&watch](int row) { return watch.what(row).where.target(); }, this)),
+      filter_(new EffectFilter(plots_, this)) {
+    setModel(filter_);  // an entry joins an effect as its handlers change it
+    // Each value's plot, shown beside the value; the model's columns keep their order.
     setItemDelegateForColumn(plots_->plotColumn(), new PlotCell(*plots_, this));
+    header()->moveSection(plots_->plotColumn(), WatchList::AuthorColumn);
+    setColumnWidth(plots_->plotColumn(), 140);
     setColumnWidth(WatchList::NameColumn, 170);
     setColumnWidth(WatchList::ValueColumn, 120);
     // A value is typed in place, or True and False chosen: F2, or a double click.
@@ -41,8 +40,7 @@ void WatchView::keyPressEvent(QKeyEvent* event) {
 void WatchView::onEntryChosen(std::function<void(int)> chosen) {
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, chosen = std::move(chosen)](const QModelIndex& current) {
-                const QModelIndex entry = plots_->mapToSource(current.siblingAtColumn(0));
-                if (entry.isValid()) chosen(filter_->mapToSource(entry).row());
+                if (current.isValid()) chosen(filter_->mapToSource(current).row());
             });
 }
 

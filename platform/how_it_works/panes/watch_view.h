@@ -36,8 +36,8 @@ class WatchView final : public RowsView {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    PlotColumn* plots_;  // the entries with their plots, which the filter chooses from
     EffectFilter* filter_;
-    PlotColumn* plots_;
     std::function<void(qint64)> plotClicked_ = [](qint64) {};
 };
 
