@@ -30,6 +30,8 @@ constexpr const char* kUsage =
     "  F8, Ctrl+Right     in How It Works, while paused: step forward (or run the next tick)\n"
     "                     (F8 also from the other windows)\n"
     "  F2                 in How It Works: type a new value for the chosen Watch entry\n"
+    "  Alt+Up, Alt+Down   in How It Works' Code pane: go to the previous or next run of the\n"
+    "                     line with the cursor (Return, or a click on its count: its latest)\n"
     "\n"
     "  --help             show this help and end\n"
     "  --version          show the version and end";

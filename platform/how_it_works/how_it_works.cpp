@@ -44,6 +44,7 @@ HowItWorks::HowItWorks(Runtime& runtime, std::vector<NamedEffect> effects)
                                        : std::nullopt),
       recorder_(code_ ? &*code_ : nullptr, [this] { frameDue(); }),
       outline_(this),
+      trail_(this),
       placer_(*this, runtime, [this](QSize room) { return shape_->fitTo(room); }) {
     setWindowTitle(QStringLiteral("How It Works"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -102,6 +103,13 @@ void HowItWorks::build() {
         changeChosen(row, static_cast<std::size_t>(change));
     });
     watch_->onEntryChosen([this](int entry) { entryChosen(entry); });
+    codePane_->countRunsWith([this](int file, int line) {
+        const History& history = recorder_.history();
+        return history.runsOfLine(file, line, history.moment());
+    });
+    codePane_->onRunOfLineChosen(
+        [this](int file, int line, RunOfLine which) { runOfLineChosen(file, line, which); });
+    connect(timeBar_->trail(), &QCheckBox::toggled, this, [this] { showTrail(); });
     connect(timeBar_->follow(), &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             followLastRun(true);
@@ -153,6 +161,7 @@ void HowItWorks::hideEvent(QHideEvent* event) {
     recorder_.stop();
     frame_.stop();
     outline_.hide();
+    trail_.hide();
     showMessage({});
     placer_.stop();
     timeBar_->returnToRealTime();
@@ -177,6 +186,8 @@ void HowItWorks::showFrame() {
     events_->showNewRows();
     followLastRun();
     refreshWatch();
+    codePane_->recount();
+    showTrail();
     if (runtime_.clock().held())
         timeBar_->showHistory(static_cast<int>(recorder_.history().runs()),
                               static_cast<int>(recorder_.history().undone()));
@@ -274,6 +285,14 @@ void HowItWorks::changeChosen(const EventLog::Row& row, std::size_t change) {
 // While a mark shows, frames go on until it fades.
 void HowItWorks::refreshWatch() {
     if (recorder_.watch().refresh(now())) frameDue();
+}
+
+// The trail is drawn while it is on and the window shows, and is gone otherwise.
+void HowItWorks::showTrail() {
+    if (timeBar_->trail()->isChecked() && isVisible())
+        trail_.show(recorder_.history(), this);
+    else
+        trail_.hide();
 }
 
 }  // namespace forms

@@ -5,10 +5,12 @@
 #include <memory>
 #include <optional>
 
-#include "platform/how_it_works/records/code_index.h"
 #include "platform/how_it_works/panes/control_outline.h"
-#include "platform/how_it_works/records/recorder.h"
+#include "platform/how_it_works/panes/line_counts.h"
+#include "platform/how_it_works/panes/trail.h"
 #include "platform/how_it_works/panes/window_placer.h"
+#include "platform/how_it_works/records/code_index.h"
+#include "platform/how_it_works/records/recorder.h"
 
 class QSplitter;
 
@@ -53,6 +55,10 @@ class HowItWorks final : public QWidget {
     int travel(int runs);
     void pauseAtMarkedChange(std::size_t run);
     void showRun(std::size_t run);
+    // Paused, with the moment just after `run`, and the run shown.
+    void goToRun(std::size_t run);
+    void runOfLineChosen(int file, int line, RunOfLine which);
+    void showTrail();
     void showMessage(const QString& message);
     void entryChosen(int entry);
     void changeChosen(const EventLog::Row& row, std::size_t change);
@@ -64,6 +70,7 @@ class HowItWorks final : public QWidget {
     std::optional<CodeIndex> code_;
     Recorder recorder_;
     ControlOutline outline_;
+    Trail trail_;
     WindowPlacer placer_;
     QTimer frame_;
     qint64 lastFrame_ = 0;        // when the panes were last brought up to date, on now()

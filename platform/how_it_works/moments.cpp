@@ -1,10 +1,11 @@
 // How It Works going back and forth in time: each step shows the run it went over.
 #include <cstdlib>
 
+#include "platform/how_it_works/how_it_works.h"
 #include "platform/how_it_works/panes/code_pane.h"
 #include "platform/how_it_works/panes/events_view.h"
-#include "platform/how_it_works/how_it_works.h"
 #include "platform/how_it_works/panes/time_bar.h"
+#include "platform/runtime/runtime.h"
 
 namespace forms {
 
@@ -43,6 +44,33 @@ void HowItWorks::showRun(std::size_t run) {
     QStringList controls = history.ownersChangedBy(run);
     controls << EventLog::controlOf(row);
     outline_.flash(controls, this);
+}
+
+// Time goes to a run: paused, with the moment just after it, and the run shown.
+void HowItWorks::goToRun(std::size_t run) {
+    timeBar_->pause();
+    const auto moment = static_cast<std::ptrdiff_t>(recorder_.history().moment());
+    travel(static_cast<int>(static_cast<std::ptrdiff_t>(run) + 1 - moment));
+    showRun(run);
+}
+
+// A line's count chosen: its latest run up to the moment, or its run before the one shown or
+// the first still to come; the cursor stays on the line for the next.
+void HowItWorks::runOfLineChosen(int file, int line, RunOfLine which) {
+    if (runtime_.boxOpen()) return showMessage(QStringLiteral("A box is open: answer it first"));
+    const History& history = recorder_.history();
+    const std::size_t moment = history.moment();
+    std::optional<std::size_t> run;
+    if (which == RunOfLine::Latest) run = history.lastRunOfLine(file, line, moment);
+    if (which == RunOfLine::Previous && moment > 0)
+        run = history.lastRunOfLine(file, line, moment - 1);
+    if (which == RunOfLine::Next) run = history.nextRunOfLine(file, line, moment);
+    if (!run)
+        return showMessage(which == RunOfLine::Next
+                               ? QStringLiteral("Line %1 makes no changes after this").arg(line)
+                               : QStringLiteral("Line %1 made no changes before this").arg(line));
+    goToRun(*run);
+    codePane_->putCursorOn(file, line);
 }
 
 }  // namespace forms

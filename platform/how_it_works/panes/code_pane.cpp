@@ -141,6 +141,26 @@ void CodePane::mark(int first, int last, const QList<int>& strong) {
     const QTextBlock top = text_->document()->findBlockByNumber(first);
     text_->setTextCursor(QTextCursor(top));
     text_->verticalScrollBar()->setValue(top.firstLineNumber());  // it scrolls by rows
+    recount();
+}
+
+void CodePane::recount() {
+    const NumberedCode::Marks& marks = text_->marks();
+    if (!runsOf_ || shownFile_ < 0 || marks.last < marks.first) return text_->setCounts({});
+    text_->setCounts(LineCounts::of(marks.first + 1, marks.last + 1,
+                                    [this](int line) { return runsOf_(shownFile_, line); }));
+}
+
+void CodePane::onRunOfLineChosen(std::function<void(int file, int line, RunOfLine which)> chosen) {
+    text_->onRunOfLineChosen([this, chosen = std::move(chosen)](int line, RunOfLine which) {
+        if (shownFile_ >= 0) chosen(shownFile_, line, which);
+    });
+}
+
+void CodePane::putCursorOn(int file, int line) {
+    if (file != shownFile_ || line < 1) return;
+    text_->setTextCursor(QTextCursor(text_->document()->findBlockByNumber(line - 1)));
+    text_->ensureCursorVisible();
 }
 
 QSize CodePane::roomForLongestHandler() const {

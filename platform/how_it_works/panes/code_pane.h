@@ -2,10 +2,11 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
-#include "platform/how_it_works/records/code_index.h"
 #include "platform/how_it_works/panes/numbered_code.h"
+#include "platform/how_it_works/records/code_index.h"
 
 class QLabel;
 class QTextDocument;
@@ -31,6 +32,16 @@ class CodePane final : public QWidget {
     // One line of a file (counted from 1), scrolled to and marked alone.
     void showLine(int file, int line);
     QPlainTextEdit* text() const { return text_; }
+    // Beside each marked line, how many runs it made changes in, as `runsOf` counts them for
+    // a file and line (from 1): counted again whenever other lines are marked, and on recount().
+    void countRunsWith(std::function<int(int file, int line)> runsOf) {
+        runsOf_ = std::move(runsOf);
+    }
+    void recount();
+    // Told of a line whose runs the user asks for, by its count or its keys.
+    void onRunOfLineChosen(std::function<void(int file, int line, RunOfLine which)> chosen);
+    // The text cursor on a line of the file shown, kept in sight; nothing for another file.
+    void putCursorOn(int file, int line);
     // The room that shows the longest handler whole: its text with the numbers, frame and
     // scroll bar around it, and the tallest heading above.
     QSize roomForLongestHandler() const;
@@ -58,6 +69,7 @@ class CodePane final : public QWidget {
     QString shownForm_, shownMethod_;
     QList<int> shownStrong_;
     int shownFile_ = -1;
+    std::function<int(int, int)> runsOf_;
 };
 
 }  // namespace forms

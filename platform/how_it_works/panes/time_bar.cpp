@@ -105,14 +105,21 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
     follow_->setChecked(true);
     follow_->setAccessibleDescription(
         QStringLiteral("Shows the code of the handler that ran last"));
+    trail_ = new QCheckBox(QStringLiteral("Trail"), this);
+    trail_->setAccessibleName(trail_->text());
+    trail_->setAccessibleDescription(QStringLiteral(
+        "Leaves faint marks on the program's windows where each control a handler moves stood "
+        "after each of its recent runs; stepped back, where it will stand, in another tint"));
+    trail_->setToolTip(trail_->accessibleDescription());
     effect_ = new QComboBox(this);
 
     // Above, how time runs; below, moving through what ran, and why a step was not taken.
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     auto* pace = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             pause_, held_, labelFor(slowMotion_, "Slow motion", this), slowMotion_, follow_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pause_, held_, labelFor(slowMotion_, "Slow motion", this),
+                                         slowMotion_, follow_, trail_})
         pace->addWidget(w);
     pace->addStretch(1);
     pace->addWidget(labelFor(effect_, "Effect", this));
@@ -126,7 +133,7 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
     rows->addLayout(pace);
     rows->addLayout(travel);
     rows->addWidget(status_);
-    QWidget* order[] = {pause_, slowMotion_, follow_, effect_, stepBack_, timeline_, step_};
+    QWidget* order[] = {pause_, slowMotion_, follow_, trail_, effect_, stepBack_, timeline_, step_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { pauseToggled(on); });

@@ -33,6 +33,7 @@ class TimeBar final : public QWidget {
     TimeBar(Runtime& runtime, Moves moves, QWidget* parent);
 
     QCheckBox* follow() const { return follow_; }
+    QCheckBox* trail() const { return trail_; }
     QComboBox* effect() const { return effect_; }
     TimeStrip* timeline() const { return timeline_; }
     // The last of its controls that Tab goes to.
@@ -67,6 +68,7 @@ class TimeBar final : public QWidget {
     int undone_ = 0;
     QComboBox* slowMotion_;
     QCheckBox* follow_;
+    QCheckBox* trail_;
     QComboBox* effect_;
 };
 
