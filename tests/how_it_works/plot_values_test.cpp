@@ -6,6 +6,8 @@
 
 #include <QAbstractProxyModel>
 #include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include "platform/files/picture.h"
 #include "platform/how_it_works/how_it_works.h"
 #include "platform/how_it_works/panes/plot_column.h"
+#include "platform/how_it_works/panes/plot_painter.h"
 #include "platform/how_it_works/panes/time_strip.h"
 #include "platform/how_it_works/panes/value_plot.h"
 #include "platform/values/colour.h"
@@ -44,9 +47,10 @@ class PlotTest : public effects_testing::StartedProgram {
         ticks(20, 10);
         static_cast<forms::HowItWorks*>(window_)->showFrame();
         for (auto* view : window_->findChildren<QTreeView*>())
-            if (view->accessibleName() == QLatin1String("Watch"))
-                plots_ = dynamic_cast<forms::PlotColumn*>(
-                    static_cast<QAbstractProxyModel*>(view->model())->sourceModel());
+            if (view->accessibleName() == QLatin1String("Watch")) watch_ = view;
+        ASSERT_NE(watch_, nullptr);
+        plots_ = dynamic_cast<forms::PlotColumn*>(
+            static_cast<QAbstractProxyModel*>(watch_->model())->sourceModel());
         ASSERT_NE(plots_, nullptr);
     }
     int row(const char* name) const {
@@ -63,6 +67,7 @@ class PlotTest : public effects_testing::StartedProgram {
     }
 
     QWidget* window_ = nullptr;
+    QTreeView* watch_ = nullptr;
     forms::PlotColumn* plots_ = nullptr;
 };
 
@@ -151,6 +156,29 @@ TEST_F(PlotTest, ThePlotsFollowTheStripsZoom) {
     const int zoomed = plot("imgBall.Left", 1000).changes;
     EXPECT_GT(zoomed, 0);
     EXPECT_LT(zoomed, whole / 4);
+}
+
+// A click on a plot pauses at the moment under it: the last of the ball's ticks by then.
+TEST_F(PlotTest, AClickOnAPlotGoesToTheMomentUnderIt) {
+    const QAbstractItemModel* shown = watch_->model();
+    int entry = 0;
+    while (entry < shown->rowCount() &&
+           shown->index(entry, 0).data().toString() != QLatin1String("imgBall.Left"))
+        ++entry;
+    watch_->scrollTo(shown->index(entry, 0));
+    watch_->horizontalScrollBar()->setValue(
+        watch_->header()->sectionPosition(plots_->plotColumn()));
+    const QRect cell = watch_->visualRect(shown->index(entry, plots_->plotColumn()));
+    ASSERT_TRUE(watch_->viewport()->rect().contains(cell.center()));
+    const QRect area = forms::plotArea(cell);
+    const qint64 time = plots_->span()->timeAt(cell.center().x() - area.left(), area.width());
+    QTest::mouseClick(watch_->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(harness.runtime().clock().held());
+    const QString place =
+        window_->findChild<forms::TimeStrip*>(QStringLiteral("Timeline"))->accessibleDescription();
+    const double seconds = place.section(QLatin1String(", "), 1).chopped(2).toDouble();
+    EXPECT_LE(seconds * 1000, time + 0.5) << place.toStdString();
+    EXPECT_GT(seconds * 1000, time - 10.5) << place.toStdString();
 }
 
 }  // namespace
