@@ -166,9 +166,9 @@ void EventLog::markChanged(qint64 number) {
     }
 }
 
-void EventLog::restore(qint64 number, const Row& state) {
+void EventLog::swapRow(qint64 number, Row& state) {
     if (!rowNumbered(number)) return;
-    rows_[static_cast<std::size_t>(number - dropped_)] = state;
+    std::swap(rows_[static_cast<std::size_t>(number - dropped_)], state);
     markChanged(number);
 }
 

@@ -79,7 +79,8 @@ class EventLog final : public QAbstractTableModel {
     }
     qint64 nextNumber() const { return dropped_ + static_cast<qint64>(rows_.size()); }
     const Row* rowNumbered(qint64 number) const;
-    void restore(qint64 number, const Row& state);
+    // The row a step sets back (or on): `state` takes what the row showed, the row `state`.
+    void swapRow(qint64 number, Row& state);
     void setUndone(qint64 number, bool undone);
     void dropFrom(qint64 number);
     // The row's place in the table now, or -1 if it is gone.

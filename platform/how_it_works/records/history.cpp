@@ -11,10 +11,31 @@ History::History(EventLog& log) : log_(log) {
         [this](qint64 number, const EventLog::Row& row) { rowAboutToChange(number, row); });
 }
 
+History::Maker History::packed(const std::optional<Author>& author) {
+    if (!author) return {};
+    return {author->line, static_cast<std::int16_t>(author->file), author->by, author->unwatched,
+            true};
+}
+
+std::optional<Author> History::unpacked(const Maker& maker) {
+    if (!maker.known) return std::nullopt;
+    return Author{maker.by, maker.file, maker.line, maker.unwatched};
+}
+
+std::uint32_t History::targetOf(const Watched& what) {
+    const auto known = targetIds_.constFind(what.where.target());
+    if (known != targetIds_.constEnd()) return *known;
+    const auto id = static_cast<std::uint32_t>(targets_.size());
+    targets_.push_back({what, {}});
+    finals_.emplace_back();
+    targetIds_.insert(what.where.target(), id);
+    return id;
+}
+
 void History::begin(qint64 time, Runner runner) {
     end();
     dropUndone();
-    if (runs_.size() >= kMostRuns) runs_.pop_front();
+    if (runs_.size() >= kMostRuns) dropOldest();
     runs_.push_back({time, std::move(runner), log_.nextNumber(), 0, {}, {}});
     open_ = true;
 }
@@ -22,7 +43,14 @@ void History::begin(qint64 time, Runner runner) {
 void History::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                       const std::optional<Author>& before, const Author& now) {
     if (!open_ || !what.where.target()) return;
-    runs_.back().steps.push_back({what, from, to, before, now});
+    const std::uint32_t target = targetOf(what);
+    const std::uint64_t run = numberOf(runs_.size() - 1);
+    runs_.back().steps.push_back({target, packed(before), packed(now), from, to});
+    auto& runs = targets_[target].runs;
+    if (runs.empty() || runs.back() != run) runs.push_back(run);
+    if (now.by != Place::By::Code || now.file < 0 || now.line <= 0) return;
+    auto& lineRuns = lineRuns_[{now.file, now.line}];
+    if (lineRuns.empty() || lineRuns.back() != run) lineRuns.push_back(run);
 }
 
 // The first time a run alters a row it did not make, what the row showed before.
@@ -32,7 +60,7 @@ void History::rowAboutToChange(qint64 number, const EventLog::Row& row) {
     if (number >= run.firstNewRow) return;
     for (const RowChange& known : run.rows)
         if (known.number == number) return;
-    run.rows.push_back({number, row, {}});
+    run.rows.push_back({number, row});
 }
 
 void History::end() {
@@ -40,7 +68,21 @@ void History::end() {
     open_ = false;
     Run& run = runs_.back();
     run.endNewRow = log_.nextNumber();
-    if (run.steps.empty() && run.rows.empty() && run.endNewRow == run.firstNewRow) runs_.pop_back();
+    if (!run.steps.empty() || !run.rows.empty() || run.endNewRow != run.firstNewRow) return;
+    runs_.pop_back();
+}
+
+// The indexes keep the runs in order, so a run leaving at either end is at that end of each.
+void History::dropOldest() {
+    const std::uint64_t number = numberOf(0);
+    for (const Step& step : runs_.front().steps) {
+        auto& runs = targets_[step.target].runs;
+        if (!runs.empty() && runs.front() == number) runs.pop_front();
+    }
+    for (auto& [line, runs] : lineRuns_)
+        if (!runs.empty() && runs.front() == number) runs.pop_front();
+    runs_.pop_front();
+    ++dropped_;
 }
 
 qint64 History::rowOf(std::size_t run) const {
@@ -50,21 +92,16 @@ qint64 History::rowOf(std::size_t run) const {
     return r.rows.empty() ? -1 : r.rows.front().number;
 }
 
-QStringList History::ownersChangedBy(std::size_t run) const {
-    QStringList owners;
-    for (const Step& step : runs_[run].steps)
-        if (!step.what.owner.isEmpty() && !owners.contains(step.what.owner))
-            owners << step.what.owner;
-    return owners;
+// Each row a run altered swaps with what the log shows: before it, and after it once undone.
+void History::undoRows(Run& run) {
+    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, true);
+    for (auto row = run.rows.rbegin(); row != run.rows.rend(); ++row)
+        log_.swapRow(row->number, row->other);
 }
 
-QList<int> History::linesOf(std::size_t run, int file) const {
-    QList<int> lines;
-    for (const Step& step : runs_[run].steps)
-        if (step.now.by == Place::By::Code && step.now.file == file && step.now.line > 0 &&
-            !lines.contains(step.now.line))
-            lines << step.now.line;
-    return lines;
+void History::redoRows(Run& run) {
+    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, false);
+    for (RowChange& row : run.rows) log_.swapRow(row.number, row.other);
 }
 
 // A value written again may move another the run changed (a new picture sizes its image, a
@@ -75,12 +112,12 @@ template <typename Steps>
 void History::settle(Steps first, Steps last, WatchedValue Step::*value) {
     constexpr int kMostPasses = 3;
     for (int pass = 0; pass < kMostPasses; ++pass) {
-        std::vector<const void*> seen;
+        std::vector<std::uint32_t> seen;
         bool wrote = false;
         for (auto step = first; step != last; ++step) {
-            const WriteBack& where = step->what.where;
-            if (std::ranges::find(seen, where.target()) != seen.end()) continue;
-            seen.push_back(where.target());
+            if (std::ranges::find(seen, step->target) != seen.end()) continue;
+            seen.push_back(step->target);
+            const WriteBack& where = targets_[step->target].what.where;
             if (where.read() == (*step).*value) continue;
             where.write((*step).*value, Place::of(Place::By::Runtime));
             wrote = true;
@@ -94,15 +131,11 @@ bool History::stepBack() {
     if (undone_ >= runs_.size()) return false;
     ++undone_;
     Run& run = runs_[runs_.size() - undone_];
-    // Every later run is undone, so the rows show what this run left: kept now for its redo.
-    for (RowChange& row : run.rows)
-        if (const EventLog::Row* now = log_.rowNumbered(row.number)) row.after = *now;
-    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, true);
-    for (auto row = run.rows.rbegin(); row != run.rows.rend(); ++row)
-        log_.restore(row->number, row->before);
+    undoRows(run);
     for (auto step = run.steps.rbegin(); step != run.steps.rend(); ++step) {
-        step->what.where.write(step->from, Place::of(Place::By::Runtime));
-        rewritten_(step->what, step->from, step->before);
+        const Watched& what = targets_[step->target].what;
+        what.where.write(step->from, Place::of(Place::By::Runtime));
+        rewritten_(what, step->from, unpacked(step->before));
     }
     settle(run.steps.begin(), run.steps.end(), &Step::from);
     return true;
@@ -110,99 +143,95 @@ bool History::stepBack() {
 
 bool History::stepForward() {
     if (undone_ == 0) return false;
-    const Run& run = runs_[runs_.size() - undone_];
+    Run& run = runs_[runs_.size() - undone_];
     --undone_;
-    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, false);
-    for (const RowChange& row : run.rows) log_.restore(row.number, row.after);
+    redoRows(run);
     for (const Step& step : run.steps) {
-        step.what.where.write(step.to, Place::of(Place::By::Runtime));
-        rewritten_(step.what, step.to, step.now);
+        const Watched& what = targets_[step.target].what;
+        what.where.write(step.to, Place::of(Place::By::Runtime));
+        rewritten_(what, step.to, unpacked(step.now));
     }
     settle(run.steps.rbegin(), run.steps.rend(), &Step::to);
     return true;
 }
 
+// Many runs at once: the rows of each swap in turn (cheap), but each value is written once, as
+// the moment has it: going back, as the earliest change gone over found it; going forward, as
+// the latest left it.
 bool History::goTo(std::size_t moment) {
-    bool moved = false;
-    while (this->moment() > moment && stepBack()) moved = true;
-    while (this->moment() < moment && stepForward()) moved = true;
-    return moved;
+    end();
+    moment = std::min(moment, runs_.size());
+    const std::size_t now = this->moment();
+    if (moment + 1 == now) return stepBack();
+    if (moment == now + 1) return stepForward();
+    if (moment == now) return false;
+    ++stamp_;
+    touched_.clear();
+    const auto note = [this](std::uint32_t target, const WatchedValue& value, const Maker& maker) {
+        Final& final = finals_[target];
+        if (final.stamp != stamp_) touched_.push_back(target);
+        final = {stamp_, &value, maker};
+    };
+    if (moment < now) {
+        for (std::size_t r = now; r-- > moment;) {
+            undoRows(runs_[r]);
+            for (auto step = runs_[r].steps.rbegin(); step != runs_[r].steps.rend(); ++step)
+                note(step->target, step->from, step->before);
+        }
+    } else {
+        for (std::size_t r = now; r < moment; ++r) {
+            redoRows(runs_[r]);
+            for (const Step& step : runs_[r].steps) note(step.target, step.to, step.now);
+        }
+    }
+    undone_ = runs_.size() - moment;
+    writeFinals();
+    return true;
 }
 
-std::size_t History::runAfter(qint64 time) const {
-    const auto after = std::ranges::upper_bound(runs_, time, {}, &Run::time);
-    return static_cast<std::size_t>(after - runs_.begin());
-}
-
-void History::forEachChange(const void* target, std::size_t first, std::size_t last,
-                            const ChangeVisit& visit) const {
-    for (std::size_t run = first; run < std::min(last, runs_.size()); ++run)
-        for (const Step& step : runs_[run].steps)
-            if (step.what.where.target() == target) visit(run, step.to, step.now);
-}
-
-std::optional<WatchedValue> History::valueBefore(const void* target, std::size_t run) const {
-    for (std::size_t r = std::min(run, runs_.size()); r-- > 0;)
-        for (auto step = runs_[r].steps.rbegin(); step != runs_[r].steps.rend(); ++step)
-            if (step->what.where.target() == target) return step->to;
-    for (std::size_t r = run; r < runs_.size(); ++r)
-        for (const Step& step : runs_[r].steps)
-            if (step.what.where.target() == target) return step.from;
-    return std::nullopt;
-}
-
-std::vector<Watched> History::valuesChanged() const {
-    std::vector<Watched> values;
-    for (const Run& run : runs_)
-        for (const Step& step : run.steps)
-            if (std::ranges::find(values, step.what.where.target(), [](const Watched& w) {
-                    return w.where.target();
-                }) == values.end())
-                values.push_back(step.what);
-    return values;
-}
-
-namespace {
-bool madeBy(const auto& steps, int file, int line) {
-    return std::ranges::any_of(steps, [&](const auto& step) {
-        return step.now.by == Place::By::Code && step.now.file == file && step.now.line == line;
-    });
-}
-}  // namespace
-
-int History::runsOfLine(int file, int line, std::size_t end) const {
-    int count = 0;
-    for (std::size_t run = 0; run < std::min(end, runs_.size()); ++run)
-        count += madeBy(runs_[run].steps, file, line) ? 1 : 0;
-    return count;
-}
-
-std::optional<std::size_t> History::lastRunOfLine(int file, int line, std::size_t end) const {
-    for (std::size_t run = std::min(end, runs_.size()); run-- > 0;)
-        if (madeBy(runs_[run].steps, file, line)) return run;
-    return std::nullopt;
-}
-
-std::optional<std::size_t> History::nextRunOfLine(int file, int line, std::size_t from) const {
-    for (std::size_t run = from; run < runs_.size(); ++run)
-        if (madeBy(runs_[run].steps, file, line)) return run;
-    return std::nullopt;
+void History::writeFinals() {
+    for (const std::uint32_t target : touched_) {
+        const Watched& what = targets_[target].what;
+        what.where.write(*finals_[target].value, Place::of(Place::By::Runtime));
+        rewritten_(what, *finals_[target].value, unpacked(finals_[target].maker));
+    }
+    constexpr int kMostPasses = 3;
+    for (int pass = 0; pass < kMostPasses; ++pass) {
+        bool wrote = false;
+        for (const std::uint32_t target : touched_) {
+            const WriteBack& where = targets_[target].what.where;
+            if (where.read() == *finals_[target].value) continue;
+            where.write(*finals_[target].value, Place::of(Place::By::Runtime));
+            wrote = true;
+        }
+        if (!wrote) return;
+    }
 }
 
 void History::dropUndone() {
     if (undone_ == 0) return;
-    qint64 first = log_.nextNumber();
+    const std::uint64_t firstGone = numberOf(runs_.size() - undone_);
+    qint64 firstRow = log_.nextNumber();
     for (std::size_t i = runs_.size() - undone_; i < runs_.size(); ++i)
-        first = std::min(first, runs_[i].firstNewRow);
+        firstRow = std::min(firstRow, runs_[i].firstNewRow);
     runs_.erase(runs_.end() - static_cast<std::ptrdiff_t>(undone_), runs_.end());
     undone_ = 0;
-    log_.dropFrom(first);
+    for (Target& target : targets_)
+        while (!target.runs.empty() && target.runs.back() >= firstGone) target.runs.pop_back();
+    for (auto& [line, runs] : lineRuns_)
+        while (!runs.empty() && runs.back() >= firstGone) runs.pop_back();
+    log_.dropFrom(firstRow);
 }
 
 void History::clear() {
     dropUndone();
     runs_.clear();
+    dropped_ = 0;
     open_ = false;
+    targets_.clear();
+    targetIds_.clear();
+    finals_.clear();
+    lineRuns_.clear();
 }
 
 }  // namespace forms
