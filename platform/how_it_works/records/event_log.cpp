@@ -64,14 +64,18 @@ EventLog::Row* EventLog::open() {
 void EventLog::change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                       const Author& author, qint64 time) {
     Row* row = open();
+    qint64 number = open_;
     if (row) {
         touch(open_);
     } else {
         if (author.by == Place::By::Code) return;  // a handler's, begun before watching
         row = &rowBy(author.by, time);
+        number = dropped_ + static_cast<qint64>(rows_.size()) - 1;
     }
-    for (Change& c : row->changes) {
+    for (std::size_t entry = 0; entry < row->changes.size(); ++entry) {
+        Change& c = row->changes[entry];
         if (c.what != what) continue;
+        touch(number, static_cast<int>(entry));
         c.from = from;
         c.to = to;
         c.author = author;
@@ -143,8 +147,9 @@ bool EventLog::publish() {
     return true;
 }
 
-void EventLog::touch(qint64 number) {
-    if (beforeChange_) beforeChange_(number, rows_[static_cast<std::size_t>(number - dropped_)]);
+void EventLog::touch(qint64 number, int entry) {
+    if (beforeChange_)
+        beforeChange_(number, rows_[static_cast<std::size_t>(number - dropped_)], entry);
 }
 
 const EventLog::Row* EventLog::rowNumbered(qint64 number) const {
@@ -166,10 +171,58 @@ void EventLog::markChanged(qint64 number) {
     }
 }
 
-void EventLog::swapRow(qint64 number, Row& state) {
-    if (!rowNumbered(number)) return;
-    std::swap(rows_[static_cast<std::size_t>(number - dropped_)], state);
+EventLog::RowEdit EventLog::editOf(qint64 number, const Row& row) {
+    return {number,    row.latest, row.count, static_cast<std::uint32_t>(row.changes.size()),
+            row.error, {},         {}};
+}
+
+// A change the run overwrites, kept once; one it added itself needs nothing.
+void EventLog::noteOverwrite(RowEdit& edit, const Row& row, int entry) {
+    const auto at = static_cast<std::uint32_t>(entry);
+    if (entry < 0 || at >= edit.changes) return;
+    for (const RowEdit::Overwritten& known : edit.overwritten)
+        if (known.entry == at) return;
+    const Change& change = row.changes[at];
+    edit.overwritten.push_back({at, change.from, change.to, change.author});
+}
+
+EventLog::Row* EventLog::editable(qint64 number) {
+    if (!rowNumbered(number)) return nullptr;
     markChanged(number);
+    return &rows_[static_cast<std::size_t>(number - dropped_)];
+}
+
+namespace {
+void swapFields(EventLog::Row& row, EventLog::RowEdit& edit) {
+    std::swap(row.latest, edit.latest);
+    std::swap(row.count, edit.count);
+    std::swap(row.error, edit.error);
+    for (EventLog::RowEdit::Overwritten& o : edit.overwritten) {
+        if (o.entry >= row.changes.size()) continue;
+        EventLog::Change& change = row.changes[o.entry];
+        std::swap(change.from, o.from);
+        std::swap(change.to, o.to);
+        std::swap(change.author, o.author);
+    }
+}
+}  // namespace
+
+void EventLog::setBack(RowEdit& edit) {
+    Row* row = editable(edit.number);
+    if (!row) return;
+    const auto kept =
+        row->changes.begin() + std::min<std::ptrdiff_t>(edit.changes, std::ssize(row->changes));
+    edit.added.assign(std::make_move_iterator(kept), std::make_move_iterator(row->changes.end()));
+    row->changes.erase(kept, row->changes.end());
+    swapFields(*row, edit);
+}
+
+void EventLog::setOn(RowEdit& edit) {
+    Row* row = editable(edit.number);
+    if (!row) return;
+    swapFields(*row, edit);
+    for (Change& change : edit.added) row->changes.push_back(std::move(change));
+    edit.added.clear();
 }
 
 void EventLog::setUndone(qint64 number, bool undone) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -71,16 +72,34 @@ class EventLog final : public QAbstractTableModel {
     // Tells the views of every row changed since the last time, in one signal; whether any was.
     bool publish();
 
-    // Going back in time: told of a row already there, by its number, just before a run or a
-    // change alters it; the number the next new row takes; a row set back to what it was (or
-    // on to what it became); and the rows from a number on, gone.
-    void onBeforeChange(std::function<void(qint64 number, const Row& row)> told) {
-        beforeChange_ = std::move(told);
-    }
+    // What a run altered of a row it found there, enough to set the row back and on again:
+    // its count, latest time and error as they were, the changes it overwrote, how many changes
+    // the row had; once set back, the changes the run had added. Setting back and on swaps
+    // what the edit holds with what the row shows, so each costs what it moves.
+    struct RowEdit {
+        struct Overwritten {
+            std::uint32_t entry;
+            WatchedValue from, to;
+            Author author;
+        };
+        qint64 number = 0;
+        qint64 latest = 0;
+        int count = 0;
+        std::uint32_t changes = 0;
+        QString error;
+        std::vector<Overwritten> overwritten;
+        std::vector<Change> added;
+    };
+    // Going back in time: told of a row already there, by its number, just before a run alters
+    // it: `entry` is the change about to be overwritten, or -1 for anything else.
+    using BeforeChange = std::function<void(qint64 number, const Row& row, int entry)>;
+    void onBeforeChange(BeforeChange told) { beforeChange_ = std::move(told); }
+    static RowEdit editOf(qint64 number, const Row& row);
+    static void noteOverwrite(RowEdit& edit, const Row& row, int entry);
+    void setBack(RowEdit& edit);
+    void setOn(RowEdit& edit);
     qint64 nextNumber() const { return dropped_ + static_cast<qint64>(rows_.size()); }
     const Row* rowNumbered(qint64 number) const;
-    // The row a step sets back (or on): `state` takes what the row showed, the row `state`.
-    void swapRow(qint64 number, Row& state);
     void setUndone(qint64 number, bool undone);
     void dropFrom(qint64 number);
     // The row's place in the table now, or -1 if it is gone.
@@ -106,7 +125,8 @@ class EventLog final : public QAbstractTableModel {
 
   private:
     Row* open();
-    void touch(qint64 number);
+    void touch(qint64 number, int entry = -1);
+    Row* editable(qint64 number);
     void markChanged(qint64 number);
     Row& rowBy(Place::By by, qint64 time);
     void append(Row row);
@@ -120,7 +140,7 @@ class EventLog final : public QAbstractTableModel {
     // The rows changed since the last publish(), as numbers; none while first > last.
     qint64 changedFirst_ = 0, changedLast_ = -1;
     bool recoloured_ = false;  // a row changed colour since the last publish()
-    std::function<void(qint64, const Row&)> beforeChange_;
+    BeforeChange beforeChange_;
 };
 
 }  // namespace forms

@@ -1,14 +1,16 @@
 #include "platform/how_it_works/records/history.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "platform/properties/place.h"
 
 namespace forms {
 
 History::History(EventLog& log) : log_(log) {
-    log_.onBeforeChange(
-        [this](qint64 number, const EventLog::Row& row) { rowAboutToChange(number, row); });
+    log_.onBeforeChange([this](qint64 number, const EventLog::Row& row, int entry) {
+        rowAboutToChange(number, row, entry);
+    });
 }
 
 History::Maker History::packed(const std::optional<Author>& author) {
@@ -32,11 +34,47 @@ std::uint32_t History::targetOf(const Watched& what) {
     return id;
 }
 
+// The program has a few handlers, run thousands of times: each run names its runner by number.
+std::uint32_t History::runnerId(Runner runner) {
+    const auto same = [&runner](const Runner& known) {
+        return known.handler == runner.handler && known.index == runner.index &&
+               known.effect == runner.effect && known.by == runner.by;
+    };
+    if (!runs_.empty() && same(runners_[runs_.back().runner])) return runs_.back().runner;
+    const auto known = std::ranges::find_if(runners_, same);
+    if (known != runners_.end()) return static_cast<std::uint32_t>(known - runners_.begin());
+    runners_.push_back(std::move(runner));
+    return static_cast<std::uint32_t>(runners_.size() - 1);
+}
+
+std::uint64_t History::endStepOf(std::size_t run) const {
+    return run + 1 < runs_.size() ? runs_[run + 1].firstStep : stepsDropped_ + steps_.size();
+}
+
+std::uint64_t History::endEditOf(std::size_t run) const {
+    return run + 1 < runs_.size() ? runs_[run + 1].firstEdit : editsDropped_ + edits_.size();
+}
+
+std::ranges::subrange<std::deque<History::Step>::const_iterator> History::stepsOf(
+    std::size_t run) const {
+    const auto first =
+        steps_.begin() + static_cast<std::ptrdiff_t>(runs_[run].firstStep - stepsDropped_);
+    return {first, first + static_cast<std::ptrdiff_t>(endStepOf(run) - runs_[run].firstStep)};
+}
+
+std::ranges::subrange<std::deque<EventLog::RowEdit>::iterator> History::editsOf(std::size_t run) {
+    const auto first =
+        edits_.begin() + static_cast<std::ptrdiff_t>(runs_[run].firstEdit - editsDropped_);
+    return {first, first + static_cast<std::ptrdiff_t>(endEditOf(run) - runs_[run].firstEdit)};
+}
+
 void History::begin(qint64 time, Runner runner) {
     end();
     dropUndone();
     if (runs_.size() >= kMostRuns) dropOldest();
-    runs_.push_back({time, std::move(runner), log_.nextNumber(), 0, {}, {}});
+    const std::uint32_t id = runnerId(std::move(runner));
+    runs_.push_back({time, log_.nextNumber(), stepsDropped_ + steps_.size(),
+                     editsDropped_ + edits_.size(), 0, id});
     open_ = true;
 }
 
@@ -45,7 +83,7 @@ void History::changed(const Watched& what, const WatchedValue& from, const Watch
     if (!open_ || !what.where.target()) return;
     const std::uint32_t target = targetOf(what);
     const std::uint64_t run = numberOf(runs_.size() - 1);
-    runs_.back().steps.push_back({target, packed(before), packed(now), from, to});
+    steps_.push_back({target, packed(before), packed(now), from, to});
     auto& runs = targets_[target].runs;
     if (runs.empty() || runs.back() != run) runs.push_back(run);
     if (now.by != Place::By::Code || now.file < 0 || now.line <= 0) return;
@@ -53,34 +91,46 @@ void History::changed(const Watched& what, const WatchedValue& from, const Watch
     if (lineRuns.empty() || lineRuns.back() != run) lineRuns.push_back(run);
 }
 
-// The first time a run alters a row it did not make, what the row showed before.
-void History::rowAboutToChange(qint64 number, const EventLog::Row& row) {
-    if (!open_) return;
-    Run& run = runs_.back();
-    if (number >= run.firstNewRow) return;
-    for (const RowChange& known : run.rows)
-        if (known.number == number) return;
-    run.rows.push_back({number, row});
+// The first time a run alters a row it did not make, what the row showed before; then each
+// change of the row it overwrites.
+void History::rowAboutToChange(qint64 number, const EventLog::Row& row, int entry) {
+    if (!open_ || number >= runs_.back().firstNewRow) return;
+    const auto first =
+        edits_.begin() + static_cast<std::ptrdiff_t>(runs_.back().firstEdit - editsDropped_);
+    auto edit = std::find_if(first, edits_.end(),
+                             [number](const EventLog::RowEdit& e) { return e.number == number; });
+    if (edit == edits_.end()) {
+        edits_.push_back(EventLog::editOf(number, row));
+        edit = std::prev(edits_.end());
+    }
+    EventLog::noteOverwrite(*edit, row, entry);
 }
 
 void History::end() {
     if (!open_) return;
     open_ = false;
     Run& run = runs_.back();
-    run.endNewRow = log_.nextNumber();
-    if (!run.steps.empty() || !run.rows.empty() || run.endNewRow != run.firstNewRow) return;
-    runs_.pop_back();
+    run.newRows = static_cast<std::uint32_t>(log_.nextNumber() - run.firstNewRow);
+    const bool changedNothing = run.firstStep == stepsDropped_ + steps_.size() &&
+                                run.firstEdit == editsDropped_ + edits_.size();
+    if (changedNothing && run.newRows == 0) runs_.pop_back();
 }
 
 // The indexes keep the runs in order, so a run leaving at either end is at that end of each.
 void History::dropOldest() {
     const std::uint64_t number = numberOf(0);
-    for (const Step& step : runs_.front().steps) {
+    for (const Step& step : stepsOf(0)) {
         auto& runs = targets_[step.target].runs;
         if (!runs.empty() && runs.front() == number) runs.pop_front();
     }
     for (auto& [line, runs] : lineRuns_)
         if (!runs.empty() && runs.front() == number) runs.pop_front();
+    const std::uint64_t steps = endStepOf(0) - runs_[0].firstStep;
+    const std::uint64_t edits = endEditOf(0) - runs_[0].firstEdit;
+    steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(steps));
+    edits_.erase(edits_.begin(), edits_.begin() + static_cast<std::ptrdiff_t>(edits));
+    stepsDropped_ += steps;
+    editsDropped_ += edits;
     runs_.pop_front();
     ++dropped_;
 }
@@ -88,20 +138,21 @@ void History::dropOldest() {
 qint64 History::rowOf(std::size_t run) const {
     if (run >= runs_.size()) return -1;
     const Run& r = runs_[run];
-    if (r.endNewRow > r.firstNewRow) return r.firstNewRow;
-    return r.rows.empty() ? -1 : r.rows.front().number;
+    if (r.newRows > 0) return r.firstNewRow;
+    if (r.firstEdit == endEditOf(run)) return -1;
+    return edits_[static_cast<std::size_t>(r.firstEdit - editsDropped_)].number;
 }
 
-// Each row a run altered swaps with what the log shows: before it, and after it once undone.
-void History::undoRows(Run& run) {
-    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, true);
-    for (auto row = run.rows.rbegin(); row != run.rows.rend(); ++row)
-        log_.swapRow(row->number, row->other);
+void History::undoRows(std::size_t run) {
+    const Run& r = runs_[run];
+    for (qint64 n = r.firstNewRow; n < r.firstNewRow + r.newRows; ++n) log_.setUndone(n, true);
+    for (EventLog::RowEdit& edit : editsOf(run) | std::views::reverse) log_.setBack(edit);
 }
 
-void History::redoRows(Run& run) {
-    for (qint64 n = run.firstNewRow; n < run.endNewRow; ++n) log_.setUndone(n, false);
-    for (RowChange& row : run.rows) log_.swapRow(row.number, row.other);
+void History::redoRows(std::size_t run) {
+    const Run& r = runs_[run];
+    for (qint64 n = r.firstNewRow; n < r.firstNewRow + r.newRows; ++n) log_.setUndone(n, false);
+    for (EventLog::RowEdit& edit : editsOf(run)) log_.setOn(edit);
 }
 
 // A value written again may move another the run changed (a new picture sizes its image, a
@@ -109,17 +160,17 @@ void History::redoRows(Run& run) {
 // change's old value going back, its last change's new value going forward. A write that moves
 // nothing else settles it at once; the passes are few however the controls answer.
 template <typename Steps>
-void History::settle(Steps first, Steps last, WatchedValue Step::*value) {
+void History::settle(const Steps& steps, WatchedValue Step::*value) {
     constexpr int kMostPasses = 3;
     for (int pass = 0; pass < kMostPasses; ++pass) {
         std::vector<std::uint32_t> seen;
         bool wrote = false;
-        for (auto step = first; step != last; ++step) {
-            if (std::ranges::find(seen, step->target) != seen.end()) continue;
-            seen.push_back(step->target);
-            const WriteBack& where = targets_[step->target].what.where;
-            if (where.read() == (*step).*value) continue;
-            where.write((*step).*value, Place::of(Place::By::Runtime));
+        for (const Step& step : steps) {
+            if (std::ranges::find(seen, step.target) != seen.end()) continue;
+            seen.push_back(step.target);
+            const WriteBack& where = targets_[step.target].what.where;
+            if (where.read() == step.*value) continue;
+            where.write(step.*value, Place::of(Place::By::Runtime));
             wrote = true;
         }
         if (!wrote) return;
@@ -130,34 +181,34 @@ bool History::stepBack() {
     end();
     if (undone_ >= runs_.size()) return false;
     ++undone_;
-    Run& run = runs_[runs_.size() - undone_];
+    const std::size_t run = runs_.size() - undone_;
     undoRows(run);
-    for (auto step = run.steps.rbegin(); step != run.steps.rend(); ++step) {
-        const Watched& what = targets_[step->target].what;
-        what.where.write(step->from, Place::of(Place::By::Runtime));
-        rewritten_(what, step->from, unpacked(step->before));
+    for (const Step& step : stepsOf(run) | std::views::reverse) {
+        const Watched& what = targets_[step.target].what;
+        what.where.write(step.from, Place::of(Place::By::Runtime));
+        rewritten_(what, step.from, unpacked(step.before));
     }
-    settle(run.steps.begin(), run.steps.end(), &Step::from);
+    settle(stepsOf(run), &Step::from);
     return true;
 }
 
 bool History::stepForward() {
     if (undone_ == 0) return false;
-    Run& run = runs_[runs_.size() - undone_];
+    const std::size_t run = runs_.size() - undone_;
     --undone_;
     redoRows(run);
-    for (const Step& step : run.steps) {
+    for (const Step& step : stepsOf(run)) {
         const Watched& what = targets_[step.target].what;
         what.where.write(step.to, Place::of(Place::By::Runtime));
         rewritten_(what, step.to, unpacked(step.now));
     }
-    settle(run.steps.rbegin(), run.steps.rend(), &Step::to);
+    settle(stepsOf(run) | std::views::reverse, &Step::to);
     return true;
 }
 
-// Many runs at once: the rows of each swap in turn (cheap), but each value is written once, as
-// the moment has it: going back, as the earliest change gone over found it; going forward, as
-// the latest left it.
+// Many runs at once: the rows of each are set back or on in turn (cheap), but each value is
+// written once, as the moment has it: going back, as the earliest change gone over found it;
+// going forward, as the latest left it.
 bool History::goTo(std::size_t moment) {
     end();
     moment = std::min(moment, runs_.size());
@@ -173,15 +224,15 @@ bool History::goTo(std::size_t moment) {
         final = {stamp_, &value, maker};
     };
     if (moment < now) {
-        for (std::size_t r = now; r-- > moment;) {
-            undoRows(runs_[r]);
-            for (auto step = runs_[r].steps.rbegin(); step != runs_[r].steps.rend(); ++step)
-                note(step->target, step->from, step->before);
+        for (std::size_t run = now; run-- > moment;) {
+            undoRows(run);
+            for (const Step& step : stepsOf(run) | std::views::reverse)
+                note(step.target, step.from, step.before);
         }
     } else {
-        for (std::size_t r = now; r < moment; ++r) {
-            redoRows(runs_[r]);
-            for (const Step& step : runs_[r].steps) note(step.target, step.to, step.now);
+        for (std::size_t run = now; run < moment; ++run) {
+            redoRows(run);
+            for (const Step& step : stepsOf(run)) note(step.target, step.to, step.now);
         }
     }
     undone_ = runs_.size() - moment;
@@ -210,28 +261,38 @@ void History::writeFinals() {
 
 void History::dropUndone() {
     if (undone_ == 0) return;
-    const std::uint64_t firstGone = numberOf(runs_.size() - undone_);
+    const std::size_t firstGone = runs_.size() - undone_;
+    const std::uint64_t firstNumber = numberOf(firstGone);
     qint64 firstRow = log_.nextNumber();
-    for (std::size_t i = runs_.size() - undone_; i < runs_.size(); ++i)
+    for (std::size_t i = firstGone; i < runs_.size(); ++i)
         firstRow = std::min(firstRow, runs_[i].firstNewRow);
-    runs_.erase(runs_.end() - static_cast<std::ptrdiff_t>(undone_), runs_.end());
+    steps_.erase(
+        steps_.begin() + static_cast<std::ptrdiff_t>(runs_[firstGone].firstStep - stepsDropped_),
+        steps_.end());
+    edits_.erase(
+        edits_.begin() + static_cast<std::ptrdiff_t>(runs_[firstGone].firstEdit - editsDropped_),
+        edits_.end());
+    runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(firstGone), runs_.end());
     undone_ = 0;
     for (Target& target : targets_)
-        while (!target.runs.empty() && target.runs.back() >= firstGone) target.runs.pop_back();
+        while (!target.runs.empty() && target.runs.back() >= firstNumber) target.runs.pop_back();
     for (auto& [line, runs] : lineRuns_)
-        while (!runs.empty() && runs.back() >= firstGone) runs.pop_back();
+        while (!runs.empty() && runs.back() >= firstNumber) runs.pop_back();
     log_.dropFrom(firstRow);
 }
 
 void History::clear() {
     dropUndone();
     runs_.clear();
-    dropped_ = 0;
+    steps_.clear();
+    edits_.clear();
+    dropped_ = stepsDropped_ = editsDropped_ = 0;
     open_ = false;
     targets_.clear();
     targetIds_.clear();
     finals_.clear();
     lineRuns_.clear();
+    runners_.clear();
 }
 
 }  // namespace forms

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <vector>
 
 #include "platform/how_it_works/records/event_log.h"
@@ -65,7 +66,7 @@ class History {
     qint64 rowOf(std::size_t run) const;
     // When a run began, on the runtime's clock; -1 for no such run.
     qint64 timeOf(std::size_t run) const { return run < runs_.size() ? runs_[run].time : -1; }
-    const Runner& runnerOf(std::size_t run) const { return runs_[run].runner; }
+    const Runner& runnerOf(std::size_t run) const { return runners_[runs_[run].runner]; }
     // The first run that began after `time` (runs() where none did).
     std::size_t runAfter(qint64 time) const;
     // The controls a run changed, in the order it changed them (a form's own name for the
@@ -115,16 +116,14 @@ class History {
         Maker before, now;
         WatchedValue from, to;
     };
-    struct RowChange {
-        qint64 number;
-        EventLog::Row other;  // what the log does not show of it now: before, or once undone after
-    };
+    // A run, small: its changes and row edits lie in the history's own queues, from its first
+    // to the next run's first; who ran it, in a table of runners.
     struct Run {
         qint64 time = 0;
-        Runner runner;
-        qint64 firstNewRow = 0, endNewRow = 0;  // the rows it made
-        std::vector<RowChange> rows;            // the rows already there it altered
-        std::vector<Step> steps;
+        qint64 firstNewRow = 0;
+        std::uint64_t firstStep = 0, firstEdit = 0;  // numbered since the history began
+        std::uint32_t newRows = 0;                   // the rows it made
+        std::uint32_t runner = 0;                    // in runners_
     };
     // A value the history changed: the way back into it, and the runs that changed it, by their
     // number since the history began (several times for a run that changed it more than once).
@@ -144,12 +143,18 @@ class History {
     std::uint32_t targetOf(const Watched& what);
     std::uint64_t numberOf(std::size_t run) const { return dropped_ + run; }
     void dropOldest();
-    void rowAboutToChange(qint64 number, const EventLog::Row& row);
-    void undoRows(Run& run);
-    void redoRows(Run& run);
+    void rowAboutToChange(qint64 number, const EventLog::Row& row, int entry);
+    void undoRows(std::size_t run);
+    void redoRows(std::size_t run);
+    std::uint32_t runnerId(Runner runner);
+    // A run's changes and row edits, as ranges of the queues.
+    std::ranges::subrange<std::deque<Step>::const_iterator> stepsOf(std::size_t run) const;
+    std::ranges::subrange<std::deque<EventLog::RowEdit>::iterator> editsOf(std::size_t run);
+    std::uint64_t endStepOf(std::size_t run) const;
+    std::uint64_t endEditOf(std::size_t run) const;
     void writeFinals();
     template <typename Steps>
-    void settle(Steps first, Steps last, WatchedValue Step::*value);
+    void settle(const Steps& steps, WatchedValue Step::*value);
     std::size_t runAt(std::uint64_t number) const { return number - dropped_; }
     const std::deque<std::uint64_t>* lineRunsOf(int file, int line) const;
     const Target* targetAt(const void* target) const;
@@ -157,7 +162,13 @@ class History {
     EventLog& log_;
     std::deque<Run> runs_;
     std::uint64_t dropped_ = 0;  // runs gone from the front, so that a run keeps its number
-    std::size_t undone_ = 0;     // the newest runs, stepped back over
+    std::deque<Step> steps_;
+    std::uint64_t stepsDropped_ = 0;
+    std::deque<EventLog::RowEdit> edits_;
+    std::uint64_t editsDropped_ = 0;
+    std::vector<Runner> runners_;
+    QHash<QString, std::uint32_t> runnerIds_;  // by handler, index, effect and who
+    std::size_t undone_ = 0;                   // the newest runs, stepped back over
     bool open_ = false;
     std::vector<Target> targets_;
     QHash<const void*, std::uint32_t> targetIds_;

@@ -1,6 +1,7 @@
 // What the pictures of time ask of the history: who ran when, each value's changes, each line's
 // runs. Each is a binary search in an index the recording keeps, not a walk over every run.
 #include <algorithm>
+#include <ranges>
 
 #include "platform/how_it_works/records/history.h"
 
@@ -13,7 +14,7 @@ std::size_t History::runAfter(qint64 time) const {
 
 QStringList History::ownersChangedBy(std::size_t run) const {
     QStringList owners;
-    for (const Step& step : runs_[run].steps) {
+    for (const Step& step : stepsOf(run)) {
         const QString& owner = targets_[step.target].what.owner;
         if (!owner.isEmpty() && !owners.contains(owner)) owners << owner;
     }
@@ -22,7 +23,7 @@ QStringList History::ownersChangedBy(std::size_t run) const {
 
 QList<int> History::linesOf(std::size_t run, int file) const {
     QList<int> lines;
-    for (const Step& step : runs_[run].steps)
+    for (const Step& step : stepsOf(run))
         if (step.now.by == Place::By::Code && step.now.file == file && step.now.line > 0 &&
             !lines.contains(step.now.line))
             lines << step.now.line;
@@ -42,7 +43,7 @@ void History::forEachChange(const void* target, std::size_t first, std::size_t l
     const std::uint32_t id = targetIds_.value(target);
     auto run = std::ranges::lower_bound(known->runs, numberOf(first));
     for (; run != known->runs.end() && *run < numberOf(last); ++run)
-        for (const Step& step : runs_[runAt(*run)].steps)
+        for (const Step& step : stepsOf(runAt(*run)))
             if (step.target == id) visit(runAt(*run), step.to, *unpacked(step.now));
 }
 
@@ -52,11 +53,10 @@ std::optional<WatchedValue> History::valueBefore(const void* target, std::size_t
     const std::uint32_t id = targetIds_.value(target);
     const auto after = std::ranges::lower_bound(known->runs, numberOf(run));
     if (after != known->runs.begin()) {
-        const auto& steps = runs_[runAt(*std::prev(after))].steps;
-        for (auto step = steps.rbegin(); step != steps.rend(); ++step)
-            if (step->target == id) return step->to;
+        for (const Step& step : stepsOf(runAt(*std::prev(after))) | std::views::reverse)
+            if (step.target == id) return step.to;
     }
-    for (const Step& step : runs_[runAt(*after)].steps)
+    for (const Step& step : stepsOf(runAt(*after)))
         if (step.target == id) return step.from;
     return std::nullopt;
 }
