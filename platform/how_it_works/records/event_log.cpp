@@ -171,58 +171,10 @@ void EventLog::markChanged(qint64 number) {
     }
 }
 
-EventLog::RowEdit EventLog::editOf(qint64 number, const Row& row) {
-    return {number,    row.latest, row.count, static_cast<std::uint32_t>(row.changes.size()),
-            row.error, {},         {}};
-}
-
-// A change the run overwrites, kept once; one it added itself needs nothing.
-void EventLog::noteOverwrite(RowEdit& edit, const Row& row, int entry) {
-    const auto at = static_cast<std::uint32_t>(entry);
-    if (entry < 0 || at >= edit.changes) return;
-    for (const RowEdit::Overwritten& known : edit.overwritten)
-        if (known.entry == at) return;
-    const Change& change = row.changes[at];
-    edit.overwritten.push_back({at, change.from, change.to, change.author});
-}
-
 EventLog::Row* EventLog::editable(qint64 number) {
     if (!rowNumbered(number)) return nullptr;
     markChanged(number);
     return &rows_[static_cast<std::size_t>(number - dropped_)];
-}
-
-namespace {
-void swapFields(EventLog::Row& row, EventLog::RowEdit& edit) {
-    std::swap(row.latest, edit.latest);
-    std::swap(row.count, edit.count);
-    std::swap(row.error, edit.error);
-    for (EventLog::RowEdit::Overwritten& o : edit.overwritten) {
-        if (o.entry >= row.changes.size()) continue;
-        EventLog::Change& change = row.changes[o.entry];
-        std::swap(change.from, o.from);
-        std::swap(change.to, o.to);
-        std::swap(change.author, o.author);
-    }
-}
-}  // namespace
-
-void EventLog::setBack(RowEdit& edit) {
-    Row* row = editable(edit.number);
-    if (!row) return;
-    const auto kept =
-        row->changes.begin() + std::min<std::ptrdiff_t>(edit.changes, std::ssize(row->changes));
-    edit.added.assign(std::make_move_iterator(kept), std::make_move_iterator(row->changes.end()));
-    row->changes.erase(kept, row->changes.end());
-    swapFields(*row, edit);
-}
-
-void EventLog::setOn(RowEdit& edit) {
-    Row* row = editable(edit.number);
-    if (!row) return;
-    swapFields(*row, edit);
-    for (Change& change : edit.added) row->changes.push_back(std::move(change));
-    edit.added.clear();
 }
 
 void EventLog::setUndone(qint64 number, bool undone) {

@@ -72,32 +72,12 @@ class EventLog final : public QAbstractTableModel {
     // Tells the views of every row changed since the last time, in one signal; whether any was.
     bool publish();
 
-    // What a run altered of a row it found there, enough to set the row back and on again:
-    // its count, latest time and error as they were, the changes it overwrote, how many changes
-    // the row had; once set back, the changes the run had added. Setting back and on swaps
-    // what the edit holds with what the row shows, so each costs what it moves.
-    struct RowEdit {
-        struct Overwritten {
-            std::uint32_t entry;
-            WatchedValue from, to;
-            Author author;
-        };
-        qint64 number = 0;
-        qint64 latest = 0;
-        int count = 0;
-        std::uint32_t changes = 0;
-        QString error;
-        std::vector<Overwritten> overwritten;
-        std::vector<Change> added;
-    };
     // Going back in time: told of a row already there, by its number, just before a run alters
     // it: `entry` is the change about to be overwritten, or -1 for anything else.
     using BeforeChange = std::function<void(qint64 number, const Row& row, int entry)>;
     void onBeforeChange(BeforeChange told) { beforeChange_ = std::move(told); }
-    static RowEdit editOf(qint64 number, const Row& row);
-    static void noteOverwrite(RowEdit& edit, const Row& row, int entry);
-    void setBack(RowEdit& edit);
-    void setOn(RowEdit& edit);
+    // A row to set back or on, by its number, told to the views; null where it has gone.
+    Row* editable(qint64 number);
     qint64 nextNumber() const { return dropped_ + static_cast<qint64>(rows_.size()); }
     const Row* rowNumbered(qint64 number) const;
     void setUndone(qint64 number, bool undone);
@@ -126,7 +106,6 @@ class EventLog final : public QAbstractTableModel {
   private:
     Row* open();
     void touch(qint64 number, int entry = -1);
-    Row* editable(qint64 number);
     void markChanged(qint64 number);
     Row& rowBy(Place::By by, qint64 time);
     void append(Row row);

@@ -15,8 +15,13 @@ History::History(EventLog& log) : log_(log) {
 
 History::Maker History::packed(const std::optional<Author>& author) {
     if (!author) return {};
-    return {author->line, static_cast<std::int16_t>(author->file), author->by, author->unwatched,
-            true};
+    Maker maker;
+    maker.line = author->line;
+    maker.file = static_cast<std::int16_t>(author->file);
+    maker.by = author->by;
+    maker.unwatched = author->unwatched;
+    maker.known = true;
+    return maker;
 }
 
 std::optional<Author> History::unpacked(const Maker& maker) {
@@ -62,7 +67,7 @@ std::ranges::subrange<std::deque<History::Step>::const_iterator> History::stepsO
     return {first, first + static_cast<std::ptrdiff_t>(endStepOf(run) - runs_[run].firstStep)};
 }
 
-std::ranges::subrange<std::deque<EventLog::RowEdit>::iterator> History::editsOf(std::size_t run) {
+std::ranges::subrange<std::deque<RowEdit>::iterator> History::editsOf(std::size_t run) {
     const auto first =
         edits_.begin() + static_cast<std::ptrdiff_t>(runs_[run].firstEdit - editsDropped_);
     return {first, first + static_cast<std::ptrdiff_t>(endEditOf(run) - runs_[run].firstEdit)};
@@ -83,7 +88,8 @@ void History::changed(const Watched& what, const WatchedValue& from, const Watch
     if (!open_ || !what.where.target()) return;
     const std::uint32_t target = targetOf(what);
     const std::uint64_t run = numberOf(runs_.size() - 1);
-    steps_.push_back({target, packed(before), packed(now), from, to});
+    steps_.push_back({target, packed(before), packed(now), KeptValue::keep(from, heavy_),
+                      KeptValue::keep(to, heavy_)});
     auto& runs = targets_[target].runs;
     if (runs.empty() || runs.back() != run) runs.push_back(run);
     if (now.by != Place::By::Code || now.file < 0 || now.line <= 0) return;
@@ -98,12 +104,12 @@ void History::rowAboutToChange(qint64 number, const EventLog::Row& row, int entr
     const auto first =
         edits_.begin() + static_cast<std::ptrdiff_t>(runs_.back().firstEdit - editsDropped_);
     auto edit = std::find_if(first, edits_.end(),
-                             [number](const EventLog::RowEdit& e) { return e.number == number; });
+                             [number](const RowEdit& e) { return e.number() == number; });
     if (edit == edits_.end()) {
-        edits_.push_back(EventLog::editOf(number, row));
+        edits_.emplace_back(number, row);
         edit = std::prev(edits_.end());
     }
-    EventLog::noteOverwrite(*edit, row, entry);
+    edit->noteOverwrite(row, entry);
 }
 
 void History::end() {
@@ -125,6 +131,10 @@ void History::dropOldest() {
     }
     for (auto& [line, runs] : lineRuns_)
         if (!runs.empty() && runs.front() == number) runs.pop_front();
+    std::uint64_t heavy = 0;
+    for (const Step& step : stepsOf(0))
+        heavy += (step.from.isHeavy() ? 1 : 0) + (step.to.isHeavy() ? 1 : 0);
+    heavy_.dropOldest(heavy);
     const std::uint64_t steps = endStepOf(0) - runs_[0].firstStep;
     const std::uint64_t edits = endEditOf(0) - runs_[0].firstEdit;
     steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(steps));
@@ -140,19 +150,21 @@ qint64 History::rowOf(std::size_t run) const {
     const Run& r = runs_[run];
     if (r.newRows > 0) return r.firstNewRow;
     if (r.firstEdit == endEditOf(run)) return -1;
-    return edits_[static_cast<std::size_t>(r.firstEdit - editsDropped_)].number;
+    return edits_[static_cast<std::size_t>(r.firstEdit - editsDropped_)].number();
 }
 
 void History::undoRows(std::size_t run) {
     const Run& r = runs_[run];
     for (qint64 n = r.firstNewRow; n < r.firstNewRow + r.newRows; ++n) log_.setUndone(n, true);
-    for (EventLog::RowEdit& edit : editsOf(run) | std::views::reverse) log_.setBack(edit);
+    for (RowEdit& edit : editsOf(run) | std::views::reverse)
+        if (EventLog::Row* row = log_.editable(edit.number())) edit.setBack(*row);
 }
 
 void History::redoRows(std::size_t run) {
     const Run& r = runs_[run];
     for (qint64 n = r.firstNewRow; n < r.firstNewRow + r.newRows; ++n) log_.setUndone(n, false);
-    for (EventLog::RowEdit& edit : editsOf(run)) log_.setOn(edit);
+    for (RowEdit& edit : editsOf(run))
+        if (EventLog::Row* row = log_.editable(edit.number())) edit.setOn(*row);
 }
 
 // A value written again may move another the run changed (a new picture sizes its image, a
@@ -160,7 +172,7 @@ void History::redoRows(std::size_t run) {
 // change's old value going back, its last change's new value going forward. A write that moves
 // nothing else settles it at once; the passes are few however the controls answer.
 template <typename Steps>
-void History::settle(const Steps& steps, WatchedValue Step::*value) {
+void History::settle(const Steps& steps, KeptValue Step::*kept) {
     constexpr int kMostPasses = 3;
     for (int pass = 0; pass < kMostPasses; ++pass) {
         std::vector<std::uint32_t> seen;
@@ -169,8 +181,9 @@ void History::settle(const Steps& steps, WatchedValue Step::*value) {
             if (std::ranges::find(seen, step.target) != seen.end()) continue;
             seen.push_back(step.target);
             const WriteBack& where = targets_[step.target].what.where;
-            if (where.read() == step.*value) continue;
-            where.write(step.*value, Place::of(Place::By::Runtime));
+            const WatchedValue value = valueOf(step.*kept);
+            if (where.read() == value) continue;
+            where.write(value, Place::of(Place::By::Runtime));
             wrote = true;
         }
         if (!wrote) return;
@@ -185,8 +198,9 @@ bool History::stepBack() {
     undoRows(run);
     for (const Step& step : stepsOf(run) | std::views::reverse) {
         const Watched& what = targets_[step.target].what;
-        what.where.write(step.from, Place::of(Place::By::Runtime));
-        rewritten_(what, step.from, unpacked(step.before));
+        const WatchedValue from = valueOf(step.from);
+        what.where.write(from, Place::of(Place::By::Runtime));
+        rewritten_(what, from, unpacked(step.before));
     }
     settle(stepsOf(run), &Step::from);
     return true;
@@ -199,8 +213,9 @@ bool History::stepForward() {
     redoRows(run);
     for (const Step& step : stepsOf(run)) {
         const Watched& what = targets_[step.target].what;
-        what.where.write(step.to, Place::of(Place::By::Runtime));
-        rewritten_(what, step.to, unpacked(step.now));
+        const WatchedValue to = valueOf(step.to);
+        what.where.write(to, Place::of(Place::By::Runtime));
+        rewritten_(what, to, unpacked(step.now));
     }
     settle(stepsOf(run) | std::views::reverse, &Step::to);
     return true;
@@ -218,10 +233,10 @@ bool History::goTo(std::size_t moment) {
     if (moment == now) return false;
     ++stamp_;
     touched_.clear();
-    const auto note = [this](std::uint32_t target, const WatchedValue& value, const Maker& maker) {
+    const auto note = [this](std::uint32_t target, const KeptValue& value, const Maker& maker) {
         Final& final = finals_[target];
         if (final.stamp != stamp_) touched_.push_back(target);
-        final = {stamp_, &value, maker};
+        final = {stamp_, value, maker};
     };
     if (moment < now) {
         for (std::size_t run = now; run-- > moment;) {
@@ -241,18 +256,21 @@ bool History::goTo(std::size_t moment) {
 }
 
 void History::writeFinals() {
+    std::vector<WatchedValue> values;
+    values.reserve(touched_.size());
     for (const std::uint32_t target : touched_) {
         const Watched& what = targets_[target].what;
-        what.where.write(*finals_[target].value, Place::of(Place::By::Runtime));
-        rewritten_(what, *finals_[target].value, unpacked(finals_[target].maker));
+        values.push_back(valueOf(finals_[target].value));
+        what.where.write(values.back(), Place::of(Place::By::Runtime));
+        rewritten_(what, values.back(), unpacked(finals_[target].maker));
     }
     constexpr int kMostPasses = 3;
     for (int pass = 0; pass < kMostPasses; ++pass) {
         bool wrote = false;
-        for (const std::uint32_t target : touched_) {
-            const WriteBack& where = targets_[target].what.where;
-            if (where.read() == *finals_[target].value) continue;
-            where.write(*finals_[target].value, Place::of(Place::By::Runtime));
+        for (std::size_t i = 0; i < touched_.size(); ++i) {
+            const WriteBack& where = targets_[touched_[i]].what.where;
+            if (where.read() == values[i]) continue;
+            where.write(values[i], Place::of(Place::By::Runtime));
             wrote = true;
         }
         if (!wrote) return;
@@ -285,6 +303,7 @@ void History::clear() {
     dropUndone();
     runs_.clear();
     steps_.clear();
+    heavy_.clear();
     edits_.clear();
     dropped_ = stepsDropped_ = editsDropped_ = 0;
     open_ = false;

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "platform/how_it_works/records/event_log.h"
+#include "platform/how_it_works/records/kept_value.h"
+#include "platform/how_it_works/records/row_edit.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -108,13 +110,13 @@ class History {
         std::int32_t line = 0;
         std::int16_t file = -1;
         Place::By by = Place::By::Code;
-        bool unwatched = false;
-        bool known = false;  // false: nobody had made it yet
+        bool unwatched : 1 = false;
+        bool known : 1 = false;  // false: nobody had made it yet
     };
     struct Step {
         std::uint32_t target;  // in targets_
         Maker before, now;
-        WatchedValue from, to;
+        KeptValue from, to;
     };
     // A run, small: its changes and row edits lie in the history's own queues, from its first
     // to the next run's first; who ran it, in a table of runners.
@@ -134,7 +136,7 @@ class History {
     // The value each target ends with while going over many runs, and who made it.
     struct Final {
         std::uint64_t stamp = 0;
-        const WatchedValue* value = nullptr;
+        KeptValue value;
         Maker maker;
     };
 
@@ -149,12 +151,13 @@ class History {
     std::uint32_t runnerId(Runner runner);
     // A run's changes and row edits, as ranges of the queues.
     std::ranges::subrange<std::deque<Step>::const_iterator> stepsOf(std::size_t run) const;
-    std::ranges::subrange<std::deque<EventLog::RowEdit>::iterator> editsOf(std::size_t run);
+    std::ranges::subrange<std::deque<RowEdit>::iterator> editsOf(std::size_t run);
     std::uint64_t endStepOf(std::size_t run) const;
     std::uint64_t endEditOf(std::size_t run) const;
     void writeFinals();
     template <typename Steps>
-    void settle(const Steps& steps, WatchedValue Step::*value);
+    void settle(const Steps& steps, KeptValue Step::*value);
+    WatchedValue valueOf(const KeptValue& kept) const { return kept.value(heavy_); }
     std::size_t runAt(std::uint64_t number) const { return number - dropped_; }
     const std::deque<std::uint64_t>* lineRunsOf(int file, int line) const;
     const Target* targetAt(const void* target) const;
@@ -163,8 +166,9 @@ class History {
     std::deque<Run> runs_;
     std::uint64_t dropped_ = 0;  // runs gone from the front, so that a run keeps its number
     std::deque<Step> steps_;
+    HeavyValues heavy_;  // the texts and pictures of the steps
     std::uint64_t stepsDropped_ = 0;
-    std::deque<EventLog::RowEdit> edits_;
+    std::deque<RowEdit> edits_;
     std::uint64_t editsDropped_ = 0;
     std::vector<Runner> runners_;
     QHash<QString, std::uint32_t> runnerIds_;  // by handler, index, effect and who

@@ -44,7 +44,7 @@ void History::forEachChange(const void* target, std::size_t first, std::size_t l
     auto run = std::ranges::lower_bound(known->runs, numberOf(first));
     for (; run != known->runs.end() && *run < numberOf(last); ++run)
         for (const Step& step : stepsOf(runAt(*run)))
-            if (step.target == id) visit(runAt(*run), step.to, *unpacked(step.now));
+            if (step.target == id) visit(runAt(*run), valueOf(step.to), *unpacked(step.now));
 }
 
 std::optional<WatchedValue> History::valueBefore(const void* target, std::size_t run) const {
@@ -54,10 +54,10 @@ std::optional<WatchedValue> History::valueBefore(const void* target, std::size_t
     const auto after = std::ranges::lower_bound(known->runs, numberOf(run));
     if (after != known->runs.begin()) {
         for (const Step& step : stepsOf(runAt(*std::prev(after))) | std::views::reverse)
-            if (step.target == id) return step.to;
+            if (step.target == id) return valueOf(step.to);
     }
     for (const Step& step : stepsOf(runAt(*after)))
-        if (step.target == id) return step.from;
+        if (step.target == id) return valueOf(step.from);
     return std::nullopt;
 }
 
