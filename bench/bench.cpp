@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/project.h"
+#include "bench/history_bench.h"
 #include "forms/animate/frmAnimate.h"
 #include "platform/how_it_works/panes/code_pane.h"
 
@@ -191,6 +192,9 @@ double switchCodeMs(int times) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     forms::prepareApplication("Kinemora");
+    const QStringList arguments = application.arguments();
+    if (const auto minutes = arguments.indexOf(QStringLiteral("--history-minutes")); minutes > 0)
+        return historyMinutes(arguments.value(minutes + 1, QStringLiteral("10")).toInt());
     forms::Runtime runtime;
     PaintMeter meter;
     application.installEventFilter(&meter);

@@ -1,4 +1,5 @@
 // How It Works going back and forth in time: each step shows the run it went over.
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/how_it_works/how_it_works.h"
@@ -12,13 +13,14 @@ namespace forms {
 // Back or forward in time over that many runs: the windows show what they showed then, and
 // the last run gone over has its row chosen, its code shown and its controls lit, once.
 int HowItWorks::travel(int runs) {
-    int moved = 0;
-    while (moved < std::abs(runs) && (runs < 0 ? recorder_.stepBack() : recorder_.stepForward()))
-        ++moved;
-    if (moved == 0) return 0;
-    // Back, the run just undone; forward, the run just done again.
     const History& history = recorder_.history();
-    const std::size_t done = history.runs() - history.undone();
+    const auto before = static_cast<std::ptrdiff_t>(history.moment());
+    const auto to =
+        std::clamp<std::ptrdiff_t>(before + runs, 0, static_cast<std::ptrdiff_t>(history.runs()));
+    if (!recorder_.goTo(static_cast<std::size_t>(to))) return 0;
+    const int moved = static_cast<int>(std::abs(to - before));
+    // Back, the run just undone; forward, the run just done again.
+    const std::size_t done = history.moment();
     showRun(runs < 0 ? done : done - 1);
     return moved;
 }

@@ -64,14 +64,18 @@ EventLog::Row* EventLog::open() {
 void EventLog::change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                       const Author& author, qint64 time) {
     Row* row = open();
+    qint64 number = open_;
     if (row) {
         touch(open_);
     } else {
         if (author.by == Place::By::Code) return;  // a handler's, begun before watching
         row = &rowBy(author.by, time);
+        number = dropped_ + static_cast<qint64>(rows_.size()) - 1;
     }
-    for (Change& c : row->changes) {
+    for (std::size_t entry = 0; entry < row->changes.size(); ++entry) {
+        Change& c = row->changes[entry];
         if (c.what != what) continue;
+        touch(number, static_cast<int>(entry));
         c.from = from;
         c.to = to;
         c.author = author;
@@ -143,8 +147,9 @@ bool EventLog::publish() {
     return true;
 }
 
-void EventLog::touch(qint64 number) {
-    if (beforeChange_) beforeChange_(number, rows_[static_cast<std::size_t>(number - dropped_)]);
+void EventLog::touch(qint64 number, int entry) {
+    if (beforeChange_)
+        beforeChange_(number, rows_[static_cast<std::size_t>(number - dropped_)], entry);
 }
 
 const EventLog::Row* EventLog::rowNumbered(qint64 number) const {
@@ -166,10 +171,10 @@ void EventLog::markChanged(qint64 number) {
     }
 }
 
-void EventLog::restore(qint64 number, const Row& state) {
-    if (!rowNumbered(number)) return;
-    rows_[static_cast<std::size_t>(number - dropped_)] = state;
+EventLog::Row* EventLog::editable(qint64 number) {
+    if (!rowNumbered(number)) return nullptr;
     markChanged(number);
+    return &rows_[static_cast<std::size_t>(number - dropped_)];
 }
 
 void EventLog::setUndone(qint64 number, bool undone) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -71,15 +72,14 @@ class EventLog final : public QAbstractTableModel {
     // Tells the views of every row changed since the last time, in one signal; whether any was.
     bool publish();
 
-    // Going back in time: told of a row already there, by its number, just before a run or a
-    // change alters it; the number the next new row takes; a row set back to what it was (or
-    // on to what it became); and the rows from a number on, gone.
-    void onBeforeChange(std::function<void(qint64 number, const Row& row)> told) {
-        beforeChange_ = std::move(told);
-    }
+    // Going back in time: told of a row already there, by its number, just before a run alters
+    // it: `entry` is the change about to be overwritten, or -1 for anything else.
+    using BeforeChange = std::function<void(qint64 number, const Row& row, int entry)>;
+    void onBeforeChange(BeforeChange told) { beforeChange_ = std::move(told); }
+    // A row to set back or on, by its number, told to the views; null where it has gone.
+    Row* editable(qint64 number);
     qint64 nextNumber() const { return dropped_ + static_cast<qint64>(rows_.size()); }
     const Row* rowNumbered(qint64 number) const;
-    void restore(qint64 number, const Row& state);
     void setUndone(qint64 number, bool undone);
     void dropFrom(qint64 number);
     // The row's place in the table now, or -1 if it is gone.
@@ -105,7 +105,7 @@ class EventLog final : public QAbstractTableModel {
 
   private:
     Row* open();
-    void touch(qint64 number);
+    void touch(qint64 number, int entry = -1);
     void markChanged(qint64 number);
     Row& rowBy(Place::By by, qint64 time);
     void append(Row row);
@@ -119,7 +119,7 @@ class EventLog final : public QAbstractTableModel {
     // The rows changed since the last publish(), as numbers; none while first > last.
     qint64 changedFirst_ = 0, changedLast_ = -1;
     bool recoloured_ = false;  // a row changed colour since the last publish()
-    std::function<void(qint64, const Row&)> beforeChange_;
+    BeforeChange beforeChange_;
 };
 
 }  // namespace forms

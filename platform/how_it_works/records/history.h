@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
+#include <ranges>
 #include <vector>
 
 #include "platform/how_it_works/records/event_log.h"
+#include "platform/how_it_works/records/kept_value.h"
+#include "platform/how_it_works/records/row_edit.h"
 #include "platform/properties/watch.h"
 
 namespace forms {
@@ -15,19 +21,20 @@ namespace forms {
 // the new value, and the way to write them again) and what the Events rows it altered showed
 // before it (what they showed after it is kept when it is stepped back over). A step back writes a
 // run's old values, newest change first, and sets its rows back; a step forward writes its new
-// values again: no handler runs either way. Runs stepped back over stay until stepped forward or
-// dropped. The oldest runs go beyond kMostRuns, and then can no longer be stepped back over.
+// values again: no handler runs either way. Going straight to a moment writes each value once,
+// however many runs lie between. Runs stepped back over stay until stepped forward or dropped.
+// The oldest runs go beyond kMostRuns, and then can no longer be stepped back over.
 class History {
   public:
-    // More than a minute of every timer effect at full speed (125 runs a second).
-    static constexpr std::size_t kMostRuns = 9000;
+    // Ten minutes of every timer effect at full speed (125 runs a second).
+    static constexpr std::size_t kMostRuns = 75000;
 
     explicit History(EventLog& log);
 
-    // Who a run was: a handler's ("frmAnimate.Timer4_Timer", for a control array member with its
-    // Index, of an effect or none, and whether
-    // it repeats, as a timer's tick or a pointer move does), or changes made outside any handler
-    // (no handler) by someone else than the code.
+    // Who a run was: a handler's ("frmAnimate.Timer4_Timer", for a control array member with
+    // its Index, of an effect or none, and whether it repeats, as a timer's tick or a pointer
+    // move does), or changes made outside any handler (no handler) by someone else than the
+    // code.
     struct Runner {
         QString handler;
         int index = -1;  // of the control array member whose event it answers
@@ -54,16 +61,20 @@ class History {
 
     std::size_t runs() const { return runs_.size(); }
     std::size_t undone() const { return undone_; }
+    // The moment shown: how many runs are done (not stepped back over); the last done is
+    // `moment() - 1`.
+    std::size_t moment() const { return runs_.size() - undone_; }
     // The Events row a run went to first, by the log's numbering; -1 for none.
     qint64 rowOf(std::size_t run) const;
     // When a run began, on the runtime's clock; -1 for no such run.
     qint64 timeOf(std::size_t run) const { return run < runs_.size() ? runs_[run].time : -1; }
-    const Runner& runnerOf(std::size_t run) const { return runs_[run].runner; }
-    // The moment shown: how many runs are done (not stepped back over); the last done is
-    // `moment() - 1`.
-    std::size_t moment() const { return runs_.size() - undone_; }
+    const Runner& runnerOf(std::size_t run) const { return runners_[runs_[run].runner]; }
     // The first run that began after `time` (runs() where none did).
     std::size_t runAfter(qint64 time) const;
+    // The controls a run changed, in the order it changed them (a form's own name for the
+    // form's properties; none for variables), and the lines of `file` whose statements did.
+    QStringList ownersChangedBy(std::size_t run) const;
+    QList<int> linesOf(std::size_t run, int file) const;
 
     // The changes of one value (by its WriteBack's target) in the runs [first, last), oldest
     // first: the run, the value it left and who made it.
@@ -83,47 +94,92 @@ class History {
     std::optional<std::size_t> lastRunOfLine(int file, int line, std::size_t end) const;
     std::optional<std::size_t> nextRunOfLine(int file, int line, std::size_t from) const;
 
-    // The controls a run changed, in the order it changed them (a form's own name for the
-    // form's properties; none for variables), and the lines of `file` whose statements did.
-    QStringList ownersChangedBy(std::size_t run) const;
-    QList<int> linesOf(std::size_t run, int file) const;
     // One run back or forward; whether there was one. The caller holds the program's events
     // and tells its watcher that what is written is a replay.
     bool stepBack();
     bool stepForward();
-    // Straight to a moment (see moment()), as far as there are runs; whether it moved. Each
-    // value is written once, as the moment had it, however many runs lie between.
+    // Straight to a moment (see moment()), as far as there are runs; whether it moved.
     bool goTo(std::size_t moment);
     // The runs stepped back over leave the history and their rows leave the log.
     void dropUndone();
     void clear();
 
   private:
+    // Who made a value, packed: a run keeps two for each change.
+    struct Maker {
+        std::int32_t line = 0;
+        std::int16_t file = -1;
+        Place::By by = Place::By::Code;
+        bool unwatched : 1 = false;
+        bool known : 1 = false;  // false: nobody had made it yet
+    };
     struct Step {
-        Watched what;  // with the way to write it again
-        WatchedValue from, to;
-        std::optional<Author> before;  // none: its first change
-        Author now;
+        std::uint32_t target;  // in targets_
+        Maker before, now;
+        KeptValue from, to;
     };
-    struct RowChange {
-        qint64 number;
-        EventLog::Row before, after;  // after: once stepped back over
-    };
+    // A run, small: its changes and row edits lie in the history's own queues, from its first
+    // to the next run's first; who ran it, in a table of runners.
     struct Run {
         qint64 time = 0;
-        Runner runner;
-        qint64 firstNewRow = 0, endNewRow = 0;  // the rows it made
-        std::vector<RowChange> rows;            // the rows already there it altered
-        std::vector<Step> steps;
+        qint64 firstNewRow = 0;
+        std::uint64_t firstStep = 0, firstEdit = 0;  // numbered since the history began
+        std::uint32_t newRows = 0;                   // the rows it made
+        std::uint32_t runner = 0;                    // in runners_
     };
-    void rowAboutToChange(qint64 number, const EventLog::Row& row);
+    // A value the history changed: the way back into it, and the runs that changed it, by their
+    // number since the history began (several times for a run that changed it more than once).
+    struct Target {
+        Watched what;
+        std::deque<std::uint64_t> runs;
+    };
+    // The value each target ends with while going over many runs, and who made it.
+    struct Final {
+        std::uint64_t stamp = 0;
+        KeptValue value;
+        Maker maker;
+    };
+
+    static Maker packed(const std::optional<Author>& author);
+    static std::optional<Author> unpacked(const Maker& maker);
+    std::uint32_t targetOf(const Watched& what);
+    std::uint64_t numberOf(std::size_t run) const { return dropped_ + run; }
+    void dropOldest();
+    void rowAboutToChange(qint64 number, const EventLog::Row& row, int entry);
+    void undoRows(std::size_t run);
+    void redoRows(std::size_t run);
+    std::uint32_t runnerId(Runner runner);
+    // A run's changes and row edits, as ranges of the queues.
+    std::ranges::subrange<std::deque<Step>::const_iterator> stepsOf(std::size_t run) const;
+    std::ranges::subrange<std::deque<RowEdit>::iterator> editsOf(std::size_t run);
+    std::uint64_t endStepOf(std::size_t run) const;
+    std::uint64_t endEditOf(std::size_t run) const;
+    void writeFinals();
     template <typename Steps>
-    void settle(Steps first, Steps last, WatchedValue Step::*value);
+    void settle(const Steps& steps, KeptValue Step::*value);
+    WatchedValue valueOf(const KeptValue& kept) const { return kept.value(heavy_); }
+    std::size_t runAt(std::uint64_t number) const { return number - dropped_; }
+    const std::deque<std::uint64_t>* lineRunsOf(int file, int line) const;
+    const Target* targetAt(const void* target) const;
 
     EventLog& log_;
     std::deque<Run> runs_;
-    std::size_t undone_ = 0;  // the newest runs, stepped back over
+    std::uint64_t dropped_ = 0;  // runs gone from the front, so that a run keeps its number
+    std::deque<Step> steps_;
+    HeavyValues heavy_;  // the texts and pictures of the steps
+    std::uint64_t stepsDropped_ = 0;
+    std::deque<RowEdit> edits_;
+    std::uint64_t editsDropped_ = 0;
+    std::vector<Runner> runners_;
+    QHash<QString, std::uint32_t> runnerIds_;  // by handler, index, effect and who
+    std::size_t undone_ = 0;                   // the newest runs, stepped back over
     bool open_ = false;
+    std::vector<Target> targets_;
+    QHash<const void*, std::uint32_t> targetIds_;
+    std::map<std::pair<int, int>, std::deque<std::uint64_t>> lineRuns_;
+    std::vector<Final> finals_;  // by target
+    std::vector<std::uint32_t> touched_;
+    std::uint64_t stamp_ = 0;
     Rewritten rewritten_ = [](const Watched&, const WatchedValue&, const std::optional<Author>&) {};
 };
 

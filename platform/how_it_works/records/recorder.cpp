@@ -32,6 +32,7 @@ void Recorder::stop() {
     recording_ = false;
     setWatcher(before_);
     history_.clear();
+    pictures_.clear();
     watch_.clearPauses();
 }
 
@@ -78,11 +79,12 @@ void Recorder::handlerFailed(const RuntimeError& error) {
     if (before_) before_->handlerFailed(error);
 }
 
-void Recorder::changed(const Watched& what, const WatchedValue& from, const WatchedValue& to,
-                       const Place& place) {
+void Recorder::changed(const Watched& what, const WatchedValue& fromAsIs,
+                       const WatchedValue& toAsIs, const Place& place) {
     // The history tells the Watch who had made what it writes; a value a control moves in
     // answer (a label sized to a caption written back) shows as it is now.
-    if (replaying_) return watch_.showValue(what, to, now_());
+    if (replaying_) return watch_.showValue(what, toAsIs, now_());
+    const WatchedValue from = pictures_.shared(fromAsIs), to = pictures_.shared(toAsIs);
     if (!inHandler_ && startsARun(place.by)) beginOutsideHandlers(place.by);
     const Author author = authorOf(what, place);
     // One look-up of the value a change: the Watch tells who had made it before.
@@ -92,7 +94,7 @@ void Recorder::changed(const Watched& what, const WatchedValue& from, const Watc
     if (running_ && author.file == running_->file && !lastRunLines_.contains(author.line))
         lastRunLines_.push_back(author.line);
     log_.change(what, from, to, author, runtimeTime_());
-    if (before_) before_->changed(what, from, to, place);
+    if (before_) before_->changed(what, fromAsIs, toAsIs, place);
     if (!inHandler_) tellMarkedChange();
 }
 

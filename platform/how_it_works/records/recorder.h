@@ -8,6 +8,7 @@
 #include "platform/how_it_works/records/code_index.h"
 #include "platform/how_it_works/records/event_log.h"
 #include "platform/how_it_works/records/history.h"
+#include "platform/how_it_works/records/picture_pool.h"
 #include "platform/how_it_works/records/watch_list.h"
 #include "platform/properties/place.h"
 #include "platform/properties/watch.h"
@@ -38,6 +39,9 @@ class Recorder final : private Watcher {
     }
     bool stepForward() {
         return replay([this] { return history_.stepForward(); });
+    }
+    bool goTo(std::size_t moment) {
+        return replay([this, moment] { return history_.goTo(moment); });
     }
     void dropUndone() { history_.dropUndone(); }
     // Told, with its place in the history, of a run that changed a value marked in the Watch.
@@ -82,6 +86,7 @@ class Recorder final : private Watcher {
     EventLog log_;
     WatchList watch_;
     History history_{log_};
+    PicturePool pictures_;
     std::function<void(bool)> holdEvents_ = [](bool) {};
     std::function<void(std::size_t)> markedChange_ = [](std::size_t) {};
     bool replaying_ = false;
