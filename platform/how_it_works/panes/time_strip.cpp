@@ -55,8 +55,10 @@ void TimeStrip::setHistory(const History* history) {
 }
 
 void TimeStrip::setLanes(const std::vector<Lane>& lanes) {
-    lanes_ = lanes;
-    lanes_.push_back({QStringLiteral("You and the user"), -1});
+    std::vector<Lane> all = lanes;
+    all.push_back({QStringLiteral("You and the user"), -1});
+    if (all == lanes_) return;
+    lanes_ = std::move(all);
     laneByEffect_.clear();
     namesWidth_ = 0;
     for (std::size_t lane = 0; lane < lanes_.size(); ++lane) {
@@ -74,7 +76,6 @@ void TimeStrip::setLanes(const std::vector<Lane>& lanes) {
 
 // While time runs the span rolls with now; held, the cursor is the last run done.
 void TimeStrip::showFrame(qint64 now, bool held) {
-    now_ = now;
     held_ = held;
     const std::size_t runs = history_ ? history_->runs() : 0;
     const qint64 first = runs > 0 ? history_->timeOf(0) : now;
@@ -122,7 +123,7 @@ qint64 TimeStrip::timeAt(int x) const {
 }
 
 QSize TimeStrip::sizeHint() const {
-    return {namesWidth_ + kShortestStrip * 2,
+    return {namesWidth_ + kShortestStrip,
             laneHeight() * static_cast<int>(lanes_.size()) + fontMetrics().height() + 6};
 }
 
@@ -231,9 +232,12 @@ void TimeStrip::drawRuns(QPainter& painter) const {
     std::vector<int> lastTick(lanes * 2, INT_MIN), lastEvent(lanes * 2, INT_MIN);
     QList<QLine> ticks[2];
     QList<QPolygon> events[2];
+    const auto columnOf = [&](qint64 time) {  // as xOf(), without measuring the strip each run
+        return area.left() + static_cast<int>(std::floor(span_.xOf(time, area.width())));
+    };
     const std::size_t last = history_->runAfter(span_.end());
     for (std::size_t run = history_->runAfter(span_.start() - 1); run < last; ++run) {
-        const int x = xOf(history_->timeOf(run));
+        const int x = columnOf(history_->timeOf(run));
         const int lane = laneOf(run);
         const int faint = run >= moment ? 1 : 0;
         const int middle = area.top() + lane * height + height / 2;

@@ -23,6 +23,7 @@ class TimeStrip final : public QSlider {
     struct Lane {
         QString name;
         int effect;
+        bool operator==(const Lane& other) const = default;
     };
 
     explicit TimeStrip(QWidget* parent);
@@ -83,7 +84,6 @@ class TimeStrip final : public QSlider {
     int namesWidth_ = 0;
     TimeSpan span_;
     Shown shown_;
-    qint64 now_ = 0;
     bool held_ = false;
     bool dragging_ = false;
     std::function<void()> pause_ = [] {};
