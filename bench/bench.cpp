@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -137,6 +138,13 @@ std::pair<QPushButton*, QSlider*> timeBar() {
     return {pause, window->findChild<QSlider*>()};
 }
 
+// How It Works' Trail turned on, so that the figures cover it with the strip and the plots.
+void turnTrailOn() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        for (QCheckBox* box : w->findChildren<QCheckBox*>())
+            if (box->text() == QLatin1String("Trail")) box->setChecked(true);
+}
+
 // Pauses How It Works, moves its timeline back over `runs` runs and returns the time that
 // took until the windows had drawn that moment; then moves it to the end again.
 double moveTimeline(int runs) {
@@ -208,7 +216,10 @@ int main(int argc, char** argv) {
     const double startup = processAge();
     // --how-it-works: the same figures with the How It Works window open and watching.
     const bool watching = application.arguments().contains(QStringLiteral("--how-it-works"));
-    if (watching) runtime.showHelp();
+    if (watching) {
+        runtime.showHelp();
+        turnTrailOn();
+    }
     Bench bench(form);
     wait(300);
     if (watching && application.arguments().contains(QStringLiteral("--two-minutes")))
