@@ -26,6 +26,10 @@ if command -v xvfb-run >/dev/null; then
   QT_QPA_PLATFORM=xcb "${xvfb[@]}" python3 bench/columns.py 3 build/bin/kinemora_bench
 fi
 
+# Ten minutes of history, and any moment of it shown.
+echo "== ten minutes of history, offscreen"
+QT_QPA_PLATFORM=offscreen build/bin/kinemora_bench --history-minutes 10
+
 # The code viewer opening over texts from the real code.txt to 50 MB.
 cmake --build --preset default --target kinemora_viewer_bench
 echo "== code viewer, offscreen"

@@ -21,9 +21,10 @@ WatchView::WatchView(WatchList& watch, QWidget* parent)
     // Each value's plot, shown beside the value; the model's columns keep their order.
     setItemDelegateForColumn(plots_->plotColumn(), new PlotCell(*plots_, this));
     header()->moveSection(plots_->plotColumn(), WatchList::AuthorColumn);
-    setColumnWidth(plots_->plotColumn(), 140);
-    setColumnWidth(WatchList::NameColumn, 170);
-    setColumnWidth(WatchList::ValueColumn, 120);
+    // Narrow enough that the plot shows beside the value in the window's first shape.
+    setColumnWidth(plots_->plotColumn(), 120);
+    setColumnWidth(WatchList::NameColumn, 140);
+    setColumnWidth(WatchList::ValueColumn, 70);
     // A value is typed in place, or True and False chosen: F2, or a double click.
     setItemDelegateForColumn(WatchList::ValueColumn, new TruthChoice(this));
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
