@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <stdexcept>
+
 #include "app/project.h"
 #include "forms/animate/frmAnimate.h"
+#include "platform/how_it_works/how_it_works.h"
 #include "support/harness.h"
 
 namespace effects_testing {
@@ -22,6 +26,14 @@ class StartedProgram : public ::testing::Test {
         return *form_;
     }
     frmAnimate& form() { return *form_; }
+    // How It Works, opened as F1 opens it.
+    forms::HowItWorks& openHowItWorks() {
+        harness.runtime().showHelp();
+        harness.settle();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = dynamic_cast<forms::HowItWorks*>(w)) return *window;
+        throw std::runtime_error("How It Works did not open");
+    }
 
     // A left click at the control's centre, hit-tested through the window like a user's.
     void click(const forms::Control& control) { harness.click(*form_, Harness::centreOf(control)); }

@@ -23,13 +23,7 @@ using kinemora::frmAnimate;
 
 class CountsTest : public StartedProgram {
   protected:
-    HowItWorks& open() {
-        harness.runtime().showHelp();
-        harness.settle();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* window = dynamic_cast<HowItWorks*>(w)) return *window;
-        throw std::runtime_error("How It Works did not open");
-    }
+    HowItWorks& open() { return openHowItWorks(); }
     NumberedCode& code(HowItWorks& window) const {
         for (auto* c : window.findChildren<NumberedCode*>())
             if (c->accessibleName() == QLatin1String("Code")) return *c;

@@ -21,13 +21,7 @@ using kinemora::frmAnimate;
 
 class TrailTest : public StartedProgram {
   protected:
-    HowItWorks& open() {
-        harness.runtime().showHelp();
-        harness.settle();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* window = dynamic_cast<HowItWorks*>(w)) return *window;
-        throw std::runtime_error("How It Works did not open");
-    }
+    HowItWorks& open() { return openHowItWorks(); }
     QCheckBox* trailBox(HowItWorks& window) const {
         for (auto* box : window.findChildren<QCheckBox*>())
             if (box->accessibleName() == QLatin1String("Trail")) return box;
