@@ -14,6 +14,7 @@ namespace {
 constexpr int kWatchWidth = 300;   // beside the Code, in a row
 constexpr int kWatchHeight = 200;  // under the Code, in a column
 constexpr int kEventsHeight = 200;
+constexpr int kLeastListHeight = 120;  // the Events or the Watch, squeezed into a column
 }  // namespace
 
 PaneShape::PaneShape(QWidget& window, QWidget& timeBar, CodePane& code, QSplitter& panes,
@@ -40,10 +41,14 @@ QSize PaneShape::fitTo(QSize room) {
     const QMargins margins = window_.layout()->contentsMargins();
     const int width = columnWidth(room.width());
     const int code = code_.heightForLongestHandler(width - margins.left() - margins.right());
-    const QSize column(width, aboveThePanes() + kEventsHeight + code + kWatchHeight + 2 * handle() +
-                                  margins.bottom());
+    const int rest = aboveThePanes() + code + 2 * handle() + margins.bottom();
+    // The Events and the Watch give up height alike, down to a few rows each, before the code
+    // may not show whole.
+    const int lists =
+        std::clamp(room.height() - rest, 2 * kLeastListHeight, kEventsHeight + kWatchHeight);
+    const QSize column(width, rest + lists);
     if (width >= window_.minimumSizeHint().width() && column.height() <= room.height()) {
-        layOutColumn(code);
+        layOutColumn(code, lists - lists / 2, lists / 2);
         return column;
     }
     return inColumn_ ? row() : now;
@@ -56,12 +61,12 @@ int PaneShape::columnWidth(int room) const {
     return std::min(room, margins.left() + needed + margins.right());
 }
 
-void PaneShape::layOutColumn(int codeHeight) {
+void PaneShape::layOutColumn(int codeHeight, int eventsHeight, int watchHeight) {
     inColumn_ = true;
     code_.wrapLines(true);
     lower_.setOrientation(Qt::Vertical);
-    lower_.setSizes({codeHeight, kWatchHeight});
-    panes_.setSizes({kEventsHeight, codeHeight + handle() + kWatchHeight});
+    lower_.setSizes({codeHeight, watchHeight});
+    panes_.setSizes({eventsHeight, codeHeight + handle() + watchHeight});
 }
 
 int PaneShape::handle() const {

@@ -13,7 +13,7 @@ class CodePane;
 // a row: the Events above, the Code beside the Watch below, the Code as wide as the widest line.
 // In a column, for a narrow room beside the main window: the Events, the Code and the Watch one
 // above another, the code wrapped to the pane's width and the pane as tall as that makes the
-// longest handler.
+// longest handler, the Events and the Watch sharing what height is left.
 class PaneShape {
   public:
     PaneShape(QWidget& window, QWidget& timeBar, CodePane& code, QSplitter& panes,
@@ -29,7 +29,7 @@ class PaneShape {
 
   private:
     int columnWidth(int room) const;
-    void layOutColumn(int codeHeight);
+    void layOutColumn(int codeHeight, int eventsHeight, int watchHeight);
     int aboveThePanes() const;
     int handle() const;
 

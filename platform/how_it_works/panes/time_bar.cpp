@@ -113,27 +113,29 @@ TimeBar::TimeBar(Runtime& runtime, Moves moves, QWidget* parent)
     trail_->setToolTip(trail_->accessibleDescription());
     effect_ = new QComboBox(this);
 
-    // Above, how time runs; below, moving through what ran, and why a step was not taken.
+    // Above, how time runs; then where it stands and the steps through it; then the strip
+    // across the whole width; below, why a step was not taken. Narrow enough to stand beside
+    // the main window, paused or not.
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     auto* pace = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{pause_, held_, labelFor(slowMotion_, "Slow motion", this),
-                                         slowMotion_, follow_, trail_})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             pause_, labelFor(slowMotion_, "Slow motion", this), slowMotion_, follow_, trail_})
         pace->addWidget(w);
     pace->addStretch(1);
     pace->addWidget(labelFor(effect_, "Effect", this));
     pace->addWidget(effect_);
     auto* travel = new QHBoxLayout;
-    travel->addWidget(stepBack_);
-    travel->addWidget(labelFor(timeline_, "Timeline", this));
-    travel->addWidget(timeline_, 1);
-    travel->addWidget(place_);
-    travel->addWidget(step_);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             stepBack_, step_, labelFor(timeline_, "Timeline", this), place_})
+        travel->addWidget(w);
+    travel->addStretch(1);
+    travel->addWidget(held_);
     rows->addLayout(pace);
     rows->addLayout(travel);
+    rows->addWidget(timeline_);
     rows->addWidget(status_);
-    QWidget* order[] = {pause_, slowMotion_, follow_, trail_, effect_, stepBack_, timeline_, step_};
+    QWidget* order[] = {pause_, slowMotion_, follow_, trail_, effect_, stepBack_, step_, timeline_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { pauseToggled(on); });
@@ -177,7 +179,7 @@ void TimeBar::pauseToggled(bool paused) {
 }
 
 QWidget* TimeBar::lastInTabOrder() const {
-    return step_;
+    return timeline_;
 }
 
 void TimeBar::pause() {
