@@ -34,12 +34,12 @@ class TrailTest : public StartedProgram {
     }
     const TrailLayer* layer() {
         return dynamic_cast<const TrailLayer*>(
-            form().window()->findChild<QWidget*>(QStringLiteral("How It Works trail")));
+            form().window()->findChild<QObject*>(QStringLiteral("How It Works trail")));
     }
     // The marks as the ball's Left in pixels, and whether each is still to come.
     std::vector<std::pair<int, bool>> marksAsLeft() {
         const QWidget* ball = form().imgBall.widget();
-        const int centre = ball->mapTo(form().window(), ball->rect().center()).x();
+        const int centre = ball->geometry().center().x();
         const int left = toPixels(form().imgBall.Left.get());
         std::vector<std::pair<int, bool>> marks;
         for (const TrailLayer::Mark& mark : layer()->marks())
@@ -69,8 +69,7 @@ TEST_F(TrailTest, MarksFollowTheBallAcrossItsTurnAndShowTheTicksStillToCome) {
     ASSERT_LT(*std::ranges::min_element(lefts), lefts.back());  // it turned
     window.showFrame();
     ASSERT_NE(layer(), nullptr);
-    EXPECT_EQ(layer()->parentWidget(), f.window());
-    EXPECT_TRUE(layer()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_EQ(layer()->host(), f.imgBall.widget()->parentWidget());
     EXPECT_EQ(marksAsLeft(), expected(lefts, {}));
 
     button(window, "Pause")->setChecked(true);
@@ -103,9 +102,10 @@ QImage shown(QWidget* main, testing_support::Harness& harness) {
 
 TEST_F(TrailTest, WithTheTrailOffOrTheWindowHiddenTheMainWindowIsAsBeforeItOpened) {
     frmAnimate& f = start();
+    HowItWorks& window = open();
+    f.hsbSpeed.Value = 10;  // marks far enough apart to show beside the ball
     click(f.cmdDirection(0));
     ticks(5, 10);
-    HowItWorks& window = open();
     button(window, "Pause")->setChecked(true);
     const QImage before = shown(f.window(), harness);
     // A tick, stepped back over: the ball stands where it stood, its next place to come.

@@ -30,10 +30,11 @@ int pixelsFrom(const std::optional<double>& spot, const std::optional<Watched>& 
     return now ? toPixels(static_cast<Single>(*spot)) - toPixels(static_cast<Single>(*now)) : 0;
 }
 
-// A mark at the control's centre as it stood at each spot, numbered from the moment out.
+// A mark at the control's centre as it stood at each spot, in its container, numbered from the
+// moment out.
 void addMarks(const ControlTrail& trail, const QWidget& control,
               std::vector<TrailLayer::Mark>& marks) {
-    const QPoint centre = control.mapTo(control.window(), control.rect().center());
+    const QPoint centre = control.geometry().center();
     const auto done =
         std::ranges::count_if(trail.spots, [](const TrailSpot& s) { return !s.toCome; });
     int place = 0;
@@ -64,22 +65,29 @@ void Trail::show(const History& history, const QWidget* except) {
     std::map<QWidget*, std::vector<TrailLayer::Mark>> marksOn;
     for (const ControlTrail& trail : trailsAround(history, kMarks, kLookRuns))
         if (const QWidget* control = widgetOf(trail.owner, except))
-            addMarks(trail, *control, marksOn[control->window()]);
+            addMarks(trail, *control, marksOn[control->parentWidget()]);
     for (QPointer<TrailLayer>& layer : layers_)
-        if (layer && !marksOn.contains(layer->parentWidget())) delete layer;
+        if (layer && !marksOn.contains(layer->host())) remove(layer);
     std::erase_if(layers_, [](const QPointer<TrailLayer>& layer) { return layer.isNull(); });
     for (auto& [window, marks] : marksOn) layerOn(window)->setMarks(std::move(marks));
 }
 
-TrailLayer* Trail::layerOn(QWidget* window) {
+TrailLayer* Trail::layerOn(QWidget* container) {
     for (const QPointer<TrailLayer>& layer : layers_)
-        if (layer->parentWidget() == window) return layer;
-    return layers_.emplace_back(new TrailLayer(window));
+        if (layer->host() == container) return layer;
+    return layers_.emplace_back(new TrailLayer(container));
+}
+
+// Its marks are repainted away first, so that the container shows what it showed before.
+void Trail::remove(TrailLayer* layer) {
+    layer->setMarks({});
+    delete layer;
 }
 
 void Trail::hide() {
     shown_.reset();
-    for (const QPointer<TrailLayer>& layer : layers_) delete layer;
+    for (const QPointer<TrailLayer>& layer : layers_)
+        if (layer) remove(layer);
     layers_.clear();
 }
 

@@ -14,8 +14,8 @@ class TrailLayer;
 
 // Faint marks where each control a handler moves stood after each of its recent runs, so that
 // the spacing shows the step and a turn shows where it was made; stepped back, where it will
-// stand in the runs still to come, in another tint. Drawn on a layer over the control's own
-// window (TrailLayer), which changes nothing of the window and goes when the trail does.
+// stand in the runs still to come, in another tint. Drawn in the control's container, under
+// its controls (TrailLayer), which changes nothing of the window and goes when the trail does.
 class Trail final : public QObject {
   public:
     static constexpr std::size_t kMarks = 40;      // each way from the moment, per control
@@ -35,7 +35,8 @@ class Trail final : public QObject {
         qint64 oldest = 0, newest = 0;  // the oldest go once the history is full
         bool operator==(const Shown&) const = default;
     };
-    TrailLayer* layerOn(QWidget* window);
+    TrailLayer* layerOn(QWidget* container);
+    static void remove(TrailLayer* layer);
 
     std::vector<QPointer<TrailLayer>> layers_;
     std::optional<Shown> shown_;

@@ -1,9 +1,9 @@
 #include "platform/how_it_works/panes/trail_layer.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <functional>
 
@@ -11,7 +11,7 @@ namespace forms {
 
 namespace {
 
-constexpr int kRadius = 3;  // a dot reads on a 23-pixel ball and leaves it seen
+constexpr int kRadius = 3;  // a dot reads beside a 23-pixel ball
 constexpr int kNearAlpha = 170, kFarAlpha = 45;
 
 QRect boxOf(const TrailLayer::Mark& mark) {
@@ -33,26 +33,26 @@ QColor tintOf(const TrailLayer::Mark& mark) {
     return tint;
 }
 
+bool isOpaque(const QWidget& widget) {
+    return widget.testAttribute(Qt::WA_OpaquePaintEvent) || widget.autoFillBackground();
+}
+
 }  // namespace
 
-TrailLayer::TrailLayer(QWidget* window) : QWidget(window) {
+TrailLayer::TrailLayer(QWidget* host) : QObject(host) {
     setObjectName(QStringLiteral("How It Works trail"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Trail"));
-    setGeometry(window->rect());
-    window->installEventFilter(this);
-    show();
-    raise();
+    host->installEventFilter(this);
+}
+
+QWidget* TrailLayer::host() const {
+    return static_cast<QWidget*>(parent());
 }
 
 void TrailLayer::setMarks(std::vector<Mark> marks) {
-    keepOnTop();
     if (marks == marks_) return;
     const QRegion before = areaOf(marks_);
     marks_ = std::move(marks);
-    update(before + areaOf(marks_));
+    host()->update(shownPart(before + areaOf(marks_)));
 }
 
 QRegion TrailLayer::areaOf(const std::vector<Mark>& marks) const {
@@ -61,28 +61,33 @@ QRegion TrailLayer::areaOf(const std::vector<Mark>& marks) const {
     return area;
 }
 
-// A control raised by the program (ZOrder) would cover the marks.
-void TrailLayer::keepOnTop() {
-    const QObjectList& siblings = parentWidget()->children();
-    for (auto sibling = siblings.rbegin(); *sibling != this; ++sibling)
-        if ((*sibling)->isWidgetType()) return raise();
+// What an opaque control covers would repaint the control for nothing.
+QRegion TrailLayer::shownPart(QRegion area) const {
+    for (const QObject* child : host()->children())
+        if (const auto* w = qobject_cast<const QWidget*>(child);
+            w && !w->isWindow() && w->isVisible() && isOpaque(*w))
+            area -= w->geometry();
+    return area;
 }
 
+// The container paints itself first; the marks go over that, before its controls paint.
 bool TrailLayer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
-        setGeometry(parentWidget()->rect());
-    return false;
+    if (watched != parent() || event->type() != QEvent::Paint) return false;
+    static_cast<QObject*>(host())->event(event);
+    paintMarks(*static_cast<QPaintEvent*>(event));
+    return true;
 }
 
 // The farthest first, so that the nearest lie on top.
-void TrailLayer::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+void TrailLayer::paintMarks(const QPaintEvent& event) const {
     std::vector<const Mark*> farthestFirst;
     for (const Mark& mark : marks_)
-        if (event->region().intersects(boxOf(mark))) farthestFirst.push_back(&mark);
+        if (event.region().intersects(boxOf(mark))) farthestFirst.push_back(&mark);
+    if (farthestFirst.empty()) return;
     std::ranges::stable_sort(farthestFirst, std::greater{}, &Mark::distance);
+    QPainter painter(host());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
     for (const Mark* mark : farthestFirst) {
         painter.setBrush(tintOf(*mark));
         painter.drawEllipse(QPointF(mark->centre) + QPointF(0.5, 0.5), kRadius, kRadius);

@@ -1,36 +1,45 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
-#include <QWidget>
+#include <QRegion>
 #include <vector>
+
+class QPaintEvent;
+class QWidget;
 
 namespace forms {
 
-// The marks of a trail over one of the program's windows: a child laid over the whole window,
-// on top, that takes no input and no focus and draws only its marks, never into a control.
-class TrailLayer final : public QWidget {
+// The marks of a trail in the container of the controls it follows: drawn over what the
+// container paints, under its controls, in each of the container's own paints. Nothing of the
+// window changes: it adds no widget, takes no input and no focus, and leaves no pixel behind
+// once gone. Under an opaque control a mark is hidden, as a drawing's earlier frames lie under
+// it on an onion skin; and so Qt still moves such a control by copying its pixels, and its
+// ticks repaint no more than they do without a trail.
+class TrailLayer final : public QObject {
   public:
     struct Mark {
-        QPoint centre;  // in the window
+        QPoint centre;  // in the container
         bool toCome = false;
         int distance = 0;  // in runs' moves from the moment: 0 the nearest
         bool operator==(const Mark&) const = default;
     };
     static constexpr int kFarthest = 40;  // a mark this far is the faintest
 
-    explicit TrailLayer(QWidget* window);
+    explicit TrailLayer(QWidget* host);
 
-    // Repaints only where the old and the new marks lie; the same marks repaint nothing.
+    QWidget* host() const;
+    // Repaints only where the old and the new marks show; the same marks repaint nothing.
     void setMarks(std::vector<Mark> marks);
     const std::vector<Mark>& marks() const { return marks_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     QRegion areaOf(const std::vector<Mark>& marks) const;
-    void keepOnTop();
+    QRegion shownPart(QRegion area) const;
+    void paintMarks(const QPaintEvent& event) const;
 
     std::vector<Mark> marks_;
 };
