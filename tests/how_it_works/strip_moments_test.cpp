@@ -46,6 +46,14 @@ TEST(TimeSpan, MapsTimesToPlacesAndBackFromTheWholeHistoryToSingleRuns) {
     EXPECT_LE(span.start(), 45000);
     EXPECT_GE(span.end(), 45000);
     EXPECT_EQ(span.length(), TimeSpan::kShortestMs);
+    // Moved along, held, it stays away from the cursor until the cursor moves.
+    span.pan(-10);
+    EXPECT_LT(span.end(), 45000);
+    span.show(1000, 61000, 45000, false);
+    EXPECT_LT(span.end(), 45000);
+    span.show(1000, 61000, 45010, false);
+    EXPECT_LE(span.start(), 45010);
+    EXPECT_GE(span.end(), 45010);
     span.show(1000, 62000, 62000, true);
     EXPECT_EQ(span.end(), 62000);
     EXPECT_EQ(span.length(), TimeSpan::kShortestMs);

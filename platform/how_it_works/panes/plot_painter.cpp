@@ -11,7 +11,8 @@ namespace forms {
 
 namespace {
 
-constexpr int kMargin = 2;  // pixels above and below what is drawn
+constexpr int kMargin = 2;        // pixels above and below what is drawn
+constexpr int kAfterAlpha = 150;  // over what comes after the moment
 
 // The value held drawn flat until it changes; a column of changes from its lowest to highest.
 void paintNumbers(QPainter& painter, const ValuePlot& plot, const QRect& area) {
@@ -92,6 +93,11 @@ void paintPlot(QPainter& painter, const ValuePlot& plot, const QRect& cell, cons
             break;
     }
     if (cursor && *cursor >= 0 && *cursor <= area.width()) {
+        // What comes after the moment shown, stepped back over, fades as it does on the strip.
+        QColor after = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+        after.setAlpha(kAfterAlpha);
+        painter.fillRect(QRect(QPoint(area.left() + *cursor, cell.top()), cell.bottomRight()),
+                         after);
         painter.setPen(
             QPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight), 2));
         painter.drawLine(area.left() + *cursor, cell.top(), area.left() + *cursor, cell.bottom());

@@ -15,7 +15,8 @@ struct ValuePlot;
 QRect plotArea(const QRect& cell);
 
 // Draws a plot across a cell in the palette's colours (its selected row's when `selected`),
-// with the moment shown as a line `cursor` pixels from the cell's left.
+// with the moment shown as a line `cursor` pixels from the cell's left and what comes after it
+// faded.
 void paintPlot(QPainter& painter, const ValuePlot& plot, const QRect& cell, const QPalette& palette,
                bool selected, std::optional<int> cursor);
 

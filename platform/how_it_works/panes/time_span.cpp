@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace forms {
 
@@ -17,7 +18,7 @@ qint64 TimeSpan::timeAt(double x, int width) const {
 void TimeSpan::show(qint64 first, qint64 last, qint64 cursor, bool rolling) {
     first_ = first;
     last_ = std::max(last, first + kShortestMs);
-    cursor_ = cursor;
+    const bool cursorMoved = std::exchange(cursor_, cursor) != cursor;
     if (whole_ || length() >= last_ - first_) {
         whole_ = true;
         start_ = first_;
@@ -28,7 +29,7 @@ void TimeSpan::show(qint64 first, qint64 last, qint64 cursor, bool rolling) {
     if (rolling) {
         end_ = last_;
         start_ = end_ - span;
-    } else if (cursor_ < start_ || cursor_ > end_) {
+    } else if (cursorMoved && (cursor_ < start_ || cursor_ > end_)) {
         // Moved to the cursor with a tenth of the span to spare, as a page turns.
         start_ = cursor_ < start_ ? cursor_ - span / 10 : cursor_ - span + span / 10;
         end_ = start_ + span;
@@ -51,6 +52,14 @@ void TimeSpan::zoom(double factor, qint64 around) {
     const double share = static_cast<double>(around - start_) / static_cast<double>(length());
     start_ = around - std::llround(share * static_cast<double>(span));
     end_ = start_ + span;
+    keepWithinHistory();
+}
+
+void TimeSpan::pan(double shares) {
+    if (whole_) return;
+    const qint64 by = std::llround(shares * static_cast<double>(length()));
+    start_ += by;
+    end_ += by;
     keepWithinHistory();
 }
 

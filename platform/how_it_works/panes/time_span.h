@@ -25,12 +25,15 @@ class TimeSpan {
     qint64 timeAt(double x, int width) const;
 
     // The history reaches from `first` to `last`; whole, the span is all of it. Zoomed in, the
-    // span keeps its length and rolls with `last` (time runs) or stays, moved only as far as
-    // needed to keep the cursor in view (time held).
+    // span keeps its length and rolls with `last` (time runs) or stays, moved, when the cursor
+    // has moved out of view, to show it again (time held).
     void show(qint64 first, qint64 last, qint64 cursor, bool rolling);
     // Shorter (factor below 1) or longer, keeping `around` where it is; as long as the history
     // or longer, the whole of it.
     void zoom(double factor, qint64 around);
+    // Zoomed in, the span moved along the history by `shares` of its length, later where more
+    // than 0; the cursor may go out of view until it next moves.
+    void pan(double shares);
 
     bool operator==(const TimeSpan& other) const = default;
 

@@ -22,6 +22,7 @@ namespace {
 constexpr int kNearPixels = 4;       // how far from a mark a pointer still names or takes it
 constexpr double kKeyZoom = 0.5;     // + halves the span, - doubles it
 constexpr double kNotchZoom = 0.8;   // one notch of the wheel
+constexpr double kNotchPan = 0.1;    // of the span, a notch sideways or Shift+Left or Right
 constexpr int kShortestStrip = 240;  // pixels
 
 QString seconds(qint64 ms, qint64 span) {
@@ -41,7 +42,8 @@ TimeStrip::TimeStrip(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setAccessibleName(QStringLiteral("Timeline"));
     setToolTip(
         QStringLiteral("Each run at its time, a lane for each effect: a click goes to that "
-                       "moment; + and - or the wheel zoom"));
+                       "moment; + and - or the wheel zoom, Shift with the wheel or Left and Right "
+                       "moves along"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -304,11 +306,24 @@ void TimeStrip::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) dragging_ = false;
 }
 
+// The wheel zooms; turned sideways, or with Shift, it moves the span along.
 void TimeStrip::wheelEvent(QWheelEvent* event) {
-    const double notches = event->angleDelta().y() / 120.0;
+    const QPoint angle = event->angleDelta();
+    const bool along = angle.x() != 0 || event->modifiers().testFlag(Qt::ShiftModifier);
+    const double notches = (angle.x() != 0 ? angle.x() : angle.y()) / 120.0;
     if (notches == 0) return event->ignore();
-    zoom(std::pow(kNotchZoom, notches), timeAt(event->position().toPoint().x()));
+    if (along)
+        pan(-notches * kNotchPan);
+    else
+        zoom(std::pow(kNotchZoom, notches), timeAt(event->position().toPoint().x()));
     event->accept();
+}
+
+void TimeStrip::pan(double shares) {
+    if (span_.whole()) return;
+    if (!held_) pause_();
+    span_.pan(shares);
+    refresh();
 }
 
 void TimeStrip::keyPressEvent(QKeyEvent* event) {
@@ -318,6 +333,11 @@ void TimeStrip::keyPressEvent(QKeyEvent* event) {
             return zoom(kKeyZoom, span_.cursor());
         case Qt::Key_Minus:
             return zoom(1 / kKeyZoom, span_.cursor());
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (!event->modifiers().testFlag(Qt::ShiftModifier))
+                return QSlider::keyPressEvent(event);
+            return pan(event->key() == Qt::Key_Left ? -kNotchPan : kNotchPan);
         default:
             return QSlider::keyPressEvent(event);
     }

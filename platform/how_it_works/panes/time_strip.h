@@ -67,6 +67,7 @@ class TimeStrip final : public QSlider {
     };
     void refresh();
     void zoom(double factor, qint64 around);
+    void pan(double shares);
     QRect timeArea() const;
     int laneHeight() const;
     int laneOf(std::size_t run) const;
