@@ -139,7 +139,10 @@ QTextDocument* CodePane::documentOf(int file) {
 void CodePane::mark(int first, int last, const QList<int>& strong) {
     text_->setMarks({first, last, strong});
     const QTextBlock top = text_->document()->findBlockByNumber(first);
-    text_->setTextCursor(QTextCursor(top));
+    // Set again, the same cursor repaints the lines it is on.
+    if (const QTextCursor cursor = text_->textCursor();
+        cursor.hasSelection() || cursor.position() != top.position())
+        text_->setTextCursor(QTextCursor(top));
     text_->verticalScrollBar()->setValue(top.firstLineNumber());  // it scrolls by rows
     recount();
 }

@@ -46,7 +46,6 @@ TimeStrip::TimeStrip(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
                        "moves along"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setLanes({});
 }
 
@@ -185,6 +184,12 @@ QString TimeStrip::runText(std::size_t run) const {
 }
 
 bool TimeStrip::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        // The style's polish clears this; painted whole, the strip spares its parent a paint.
+        const bool done = QSlider::event(event);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        return done;
+    }
     if (event->type() != QEvent::ToolTip) return QSlider::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const auto run = runNear(help->pos());

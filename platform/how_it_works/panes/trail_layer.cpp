@@ -21,17 +21,22 @@ QRect boxOf(const TrailLayer::Mark& mark) {
 
 // The desktop's highlight for what was; what is to come in the hue across from it, or in the
 // link colour where the highlight has no hue. Never a colour of the control followed.
-QColor tintOf(const TrailLayer::Mark& mark) {
-    const QPalette palette = QGuiApplication::palette();
-    QColor tint = palette.color(QPalette::Highlight);
-    if (mark.toCome)
-        tint = tint.hsvHue() < 0 ? palette.color(QPalette::Link)
-                                 : QColor::fromHsv((tint.hsvHue() + 180) % 360,
-                                                   tint.hsvSaturation(), tint.value());
-    const int distance = std::min(mark.distance, TrailLayer::kFarthest);
-    tint.setAlpha(kNearAlpha - (kNearAlpha - kFarAlpha) * distance / TrailLayer::kFarthest);
-    return tint;
-}
+struct Tints {
+    QColor was, toCome;
+    Tints() {
+        const QPalette palette = QGuiApplication::palette();
+        was = palette.color(QPalette::Highlight);
+        toCome = was.hsvHue() < 0 ? palette.color(QPalette::Link)
+                                  : QColor::fromHsv((was.hsvHue() + 180) % 360, was.hsvSaturation(),
+                                                    was.value());
+    }
+    QColor of(const TrailLayer::Mark& mark) const {
+        QColor tint = mark.toCome ? toCome : was;
+        const int distance = std::min(mark.distance, TrailLayer::kFarthest);
+        tint.setAlpha(kNearAlpha - (kNearAlpha - kFarAlpha) * distance / TrailLayer::kFarthest);
+        return tint;
+    }
+};
 
 bool isOpaque(const QWidget& widget) {
     return widget.testAttribute(Qt::WA_OpaquePaintEvent) || widget.autoFillBackground();
@@ -88,8 +93,9 @@ void TrailLayer::paintMarks(const QPaintEvent& event) const {
     QPainter painter(host());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
+    const Tints tints;
     for (const Mark* mark : farthestFirst) {
-        painter.setBrush(tintOf(*mark));
+        painter.setBrush(tints.of(*mark));
         painter.drawEllipse(QPointF(mark->centre) + QPointF(0.5, 0.5), kRadius, kRadius);
     }
 }
