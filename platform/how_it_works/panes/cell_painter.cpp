@@ -12,11 +12,33 @@ const QStyle* styleOf(const QStyleOptionViewItem& cell) {
     return cell.widget ? cell.widget->style() : QApplication::style();
 }
 
-// Where the style would put the text.
+// The check box's place, as the style lays the cell out; found without its text, which the
+// style would lay out only to measure it.
+QRect checkBoxRoom(const QStyleOptionViewItem& cell) {
+    QStyleOptionViewItem box(cell);
+    box.text.clear();
+    return styleOf(cell)->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &box, cell.widget);
+}
+
+// Where the style would put the text: past the check box, if the cell has one.
 QRect textRoom(const QStyleOptionViewItem& cell) {
     const int margin =
         styleOf(cell)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
-    return cell.rect.adjusted(margin, 0, -margin, 0);
+    QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
+    if (cell.features & QStyleOptionViewItem::HasCheckIndicator)
+        room.setLeft(checkBoxRoom(cell).right() + 1 +
+                     2 * margin);  // past its margin, and the text's
+    return room;
+}
+
+void drawCheckBox(QPainter* painter, const QStyleOptionViewItem& cell) {
+    QStyleOptionViewItem box(cell);
+    box.rect = checkBoxRoom(cell);
+    box.state &= ~QStyle::State_HasFocus;
+    box.state |= cell.checkState == Qt::Checked            ? QStyle::State_On
+                 : cell.checkState == Qt::PartiallyChecked ? QStyle::State_NoChange
+                                                           : QStyle::State_Off;
+    styleOf(cell)->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, cell.widget);
 }
 
 QPalette::ColorGroup groupOf(const QStyleOptionViewItem& cell) {
@@ -31,16 +53,16 @@ void CellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyleOptionViewItem cell(option);
     initStyleOption(&cell, index);
     const std::optional<Span> mark = marked_ ? marked_(index) : std::nullopt;
-    // A check box or the focus frame needs the style's whole item layout; a cell of text alone
-    // is the style's item panel with the text on it.
-    if (cell.state & QStyle::State_HasFocus ||
-        cell.features & QStyleOptionViewItem::HasCheckIndicator) {
+    // The focus frame needs the style's whole item layout; any other cell is the style's item
+    // panel, its check box, if it has one, and the text on it.
+    if (cell.state & QStyle::State_HasFocus) {
         QStyledItemDelegate::paint(painter, option, index);
         if (mark) drawMark(painter, cell, cell.text, *mark);
         return;
     }
     const QString text = std::exchange(cell.text, QString());
     styleOf(cell)->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, cell.widget);
+    if (cell.features & QStyleOptionViewItem::HasCheckIndicator) drawCheckBox(painter, cell);
     if (text.isEmpty()) return;
     const bool selected = cell.state & QStyle::State_Selected;
     drawText(painter, cell, text, selected ? QPalette::HighlightedText : QPalette::Text,
