@@ -25,9 +25,9 @@ QRect textRoom(const QStyleOptionViewItem& cell) {
     const int margin =
         styleOf(cell)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
     QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
+    // Past the box's own margin and the text's.
     if (cell.features & QStyleOptionViewItem::HasCheckIndicator)
-        room.setLeft(checkBoxRoom(cell).right() + 1 +
-                     2 * margin);  // past its margin, and the text's
+        room.setLeft(checkBoxRoom(cell).right() + 1 + 2 * margin);
     return room;
 }
 

@@ -11,8 +11,8 @@ namespace forms {
 
 // Draws a cell's text from a cache of text already laid out: rows drawn again many times a
 // second with mostly the same words lay out only what is new. Everything but the text (the
-// background, the selection, the focus) is drawn by the style, as any view draws it; a cell
-// with a check box or the focus is drawn by the style whole. A part of a cell's text can be
+// background, the selection, a check box, the focus) is drawn by the style, as any view draws
+// it; the cell with the focus is drawn by the style whole. A part of a cell's text can be
 // marked: drawn in the colours opposite to its row's.
 class CellPainter : public QStyledItemDelegate {
   public:
