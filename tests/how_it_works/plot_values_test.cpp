@@ -171,7 +171,7 @@ TEST_F(PlotTest, AClickOnAPlotGoesToTheMomentUnderIt) {
     const QRect cell = watch_->visualRect(shown->index(entry, plots_->plotColumn()));
     ASSERT_TRUE(watch_->viewport()->rect().contains(cell.center()));
     const QRect area = forms::plotArea(cell);
-    const qint64 time = plots_->span()->timeAt(cell.center().x() - area.left(), area.width());
+    const qint64 time = plots_->timeSpan()->timeAt(cell.center().x() - area.left(), area.width());
     QTest::mouseClick(watch_->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_TRUE(harness.runtime().clock().held());
     const QString place =

@@ -21,7 +21,7 @@ void PlotCell::paint(QPainter* painter, const QStyleOptionViewItem& option,
     cell.text.clear();
     const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
-    const TimeSpan* span = plots_.span();
+    const TimeSpan* span = plots_.timeSpan();
     if (!span) return;
     const QRect area = plotArea(cell.rect);
     // The entry's row in the plots' own model, under whatever chooses from it.

@@ -22,7 +22,7 @@ class PlotColumn final : public QIdentityProxyModel {
     PlotColumn(QAbstractItemModel* entries, TargetOf targetOf, QObject* parent);
 
     void show(const History& history, const TimeSpan& span);
-    const TimeSpan* span() const { return span_; }
+    const TimeSpan* timeSpan() const { return span_; }
     int plotColumn() const;
     // The plot of a row for a width in pixels, as it stands until the next call.
     const ValuePlot& plotOf(int row, int width) const;

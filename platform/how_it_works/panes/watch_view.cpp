@@ -58,10 +58,10 @@ void WatchView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const QModelIndex cell = indexAt(at);
     if (event->button() != Qt::LeftButton || cell.column() != plots_->plotColumn() ||
-        !plots_->span())
+        !plots_->timeSpan())
         return;
     const QRect area = plotArea(visualRect(cell));
-    plotClicked_(plots_->span()->timeAt(at.x() - area.left(), area.width()));
+    plotClicked_(plots_->timeSpan()->timeAt(at.x() - area.left(), area.width()));
 }
 
 }  // namespace forms

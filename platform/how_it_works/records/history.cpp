@@ -1,7 +1,6 @@
 #include "platform/how_it_works/records/history.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "platform/properties/place.h"
 
@@ -60,14 +59,14 @@ std::uint64_t History::endEditOf(std::size_t run) const {
     return run + 1 < runs_.size() ? runs_[run + 1].firstEdit : editsDropped_ + edits_.size();
 }
 
-std::ranges::subrange<std::deque<History::Step>::const_iterator> History::stepsOf(
+History::Stretch<std::deque<History::Step>::const_iterator> History::stepsOf(
     std::size_t run) const {
     const auto first =
         steps_.begin() + static_cast<std::ptrdiff_t>(runs_[run].firstStep - stepsDropped_);
     return {first, first + static_cast<std::ptrdiff_t>(endStepOf(run) - runs_[run].firstStep)};
 }
 
-std::ranges::subrange<std::deque<RowEdit>::iterator> History::editsOf(std::size_t run) {
+History::Stretch<std::deque<RowEdit>::iterator> History::editsOf(std::size_t run) {
     const auto first =
         edits_.begin() + static_cast<std::ptrdiff_t>(runs_[run].firstEdit - editsDropped_);
     return {first, first + static_cast<std::ptrdiff_t>(endEditOf(run) - runs_[run].firstEdit)};
@@ -156,7 +155,7 @@ qint64 History::rowOf(std::size_t run) const {
 void History::undoRows(std::size_t run) {
     const Run& r = runs_[run];
     for (qint64 n = r.firstNewRow; n < r.firstNewRow + r.newRows; ++n) log_.setUndone(n, true);
-    for (RowEdit& edit : editsOf(run) | std::views::reverse)
+    for (RowEdit& edit : editsOf(run).backwards())
         if (EventLog::Row* row = log_.editable(edit.number())) edit.setBack(*row);
 }
 
@@ -196,7 +195,7 @@ bool History::stepBack() {
     ++undone_;
     const std::size_t run = runs_.size() - undone_;
     undoRows(run);
-    for (const Step& step : stepsOf(run) | std::views::reverse) {
+    for (const Step& step : stepsOf(run).backwards()) {
         const Watched& what = targets_[step.target].what;
         const WatchedValue from = valueOf(step.from);
         what.where.write(from, Place::of(Place::By::Runtime));
@@ -217,7 +216,7 @@ bool History::stepForward() {
         what.where.write(to, Place::of(Place::By::Runtime));
         rewritten_(what, to, unpacked(step.now));
     }
-    settle(stepsOf(run) | std::views::reverse, &Step::to);
+    settle(stepsOf(run).backwards(), &Step::to);
     return true;
 }
 
@@ -241,7 +240,7 @@ bool History::goTo(std::size_t moment) {
     if (moment < now) {
         for (std::size_t run = now; run-- > moment;) {
             undoRows(run);
-            for (const Step& step : stepsOf(run) | std::views::reverse)
+            for (const Step& step : stepsOf(run).backwards())
                 note(step.target, step.from, step.before);
         }
     } else {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
-#include <ranges>
 #include <vector>
 
 #include "platform/how_it_works/records/event_log.h"
@@ -149,9 +149,20 @@ class History {
     void undoRows(std::size_t run);
     void redoRows(std::size_t run);
     std::uint32_t runnerId(Runner runner);
-    // A run's changes and row edits, as ranges of the queues.
-    std::ranges::subrange<std::deque<Step>::const_iterator> stepsOf(std::size_t run) const;
-    std::ranges::subrange<std::deque<RowEdit>::iterator> editsOf(std::size_t run);
+    // A run's stretch of one of the queues, walked either way. (Plain iterators: not every
+    // compiler the project builds with takes a view of a deque's.)
+    template <typename Iterator>
+    struct Stretch {
+        Iterator first, last;
+        Iterator begin() const { return first; }
+        Iterator end() const { return last; }
+        Stretch<std::reverse_iterator<Iterator>> backwards() const {
+            return {std::reverse_iterator(last), std::reverse_iterator(first)};
+        }
+    };
+    // A run's changes and row edits.
+    Stretch<std::deque<Step>::const_iterator> stepsOf(std::size_t run) const;
+    Stretch<std::deque<RowEdit>::iterator> editsOf(std::size_t run);
     std::uint64_t endStepOf(std::size_t run) const;
     std::uint64_t endEditOf(std::size_t run) const;
     void writeFinals();

@@ -1,7 +1,6 @@
 // What the pictures of time ask of the history: who ran when, each value's changes, each line's
 // runs. Each is a binary search in an index the recording keeps, not a walk over every run.
 #include <algorithm>
-#include <ranges>
 
 #include "platform/how_it_works/records/history.h"
 
@@ -53,7 +52,7 @@ std::optional<WatchedValue> History::valueBefore(const void* target, std::size_t
     const std::uint32_t id = targetIds_.value(target);
     const auto after = std::ranges::lower_bound(known->runs, numberOf(run));
     if (after != known->runs.begin()) {
-        for (const Step& step : stepsOf(runAt(*std::prev(after))) | std::views::reverse)
+        for (const Step& step : stepsOf(runAt(*std::prev(after))).backwards())
             if (step.target == id) return valueOf(step.to);
     }
     for (const Step& step : stepsOf(runAt(*after)))
