@@ -83,6 +83,8 @@ class HowItWorksTest : public StartedProgram {
         return rows;
     }
     QString code() const { return part<QPlainTextEdit>("Code")->toPlainText(); }
+    // What ran shows now, not at the window's next frame.
+    void frame() { static_cast<HowItWorks*>(window())->showFrame(); }
 };
 
 TEST_F(HowItWorksTest, EachHandlerShowsWhatItChangedInOrderAndRepeatsShareARow) {
@@ -92,6 +94,7 @@ TEST_F(HowItWorksTest, EachHandlerShowsWhatItChangedInOrderAndRepeatsShareARow) 
     ticks(3, 100);
     click(f.cmdFlasher);
     ticks(1, 100);
+    frame();
     EXPECT_EQ(
         eventText(),
         (QStringList{"Click | frmAnimate.cmdScroll_Click(1) | intScrollMode: 0 \u2192 1; "
@@ -332,7 +335,6 @@ class FirstAndLast final : public Watcher {
 
 class TimeBothWaysTest : public HowItWorksTest {
   protected:
-    void frame() { static_cast<HowItWorks*>(window())->showFrame(); }
     void pause() { button("Pause")->setChecked(true); }
     int stepBackAll() {
         int steps = 0;

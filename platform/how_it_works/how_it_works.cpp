@@ -25,7 +25,7 @@ namespace forms {
 
 namespace {
 
-constexpr int kFrameMs = 200;              // the panes show what ran five times a second
+constexpr int kFrameMs = 250;              // the panes show what ran four times a second
 constexpr int kShortestEffectChoice = 12;  // characters; a narrow window elides longer names
 
 QSplitter* splitter(Qt::Orientation orientation, QWidget* first, QWidget* second) {

@@ -1,6 +1,7 @@
 #include "platform/how_it_works/panes/cell_painter.h"
 
 #include <QApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <utility>
 
@@ -41,6 +42,13 @@ void drawCheckBox(QPainter* painter, const QStyleOptionViewItem& cell) {
     styleOf(cell)->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &box, painter, cell.widget);
 }
 
+// Whether any of `rect` would show in the paint under way. Qt's tree view draws every cell of a
+// row whenever the area it repaints comes in more than one part, though only those parts show.
+bool shows(const QPainter& painter, const QRect& rect) {
+    const QRegion clip = painter.paintEngine()->systemClip();
+    return clip.isEmpty() || clip.intersects(painter.deviceTransform().mapRect(rect));
+}
+
 QPalette::ColorGroup groupOf(const QStyleOptionViewItem& cell) {
     if (!(cell.state & QStyle::State_Enabled)) return QPalette::Disabled;
     return cell.state & QStyle::State_Active ? QPalette::Normal : QPalette::Inactive;
@@ -50,6 +58,7 @@ QPalette::ColorGroup groupOf(const QStyleOptionViewItem& cell) {
 
 void CellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const {
+    if (!shows(*painter, option.rect)) return;
     QStyleOptionViewItem cell(option);
     initStyleOption(&cell, index);
     const std::optional<Span> mark = marked_ ? marked_(index) : std::nullopt;

@@ -91,13 +91,28 @@ void TrailLayer::paintMarks(const QPaintEvent& event) const {
     if (farthestFirst.empty()) return;
     std::ranges::stable_sort(farthestFirst, std::greater{}, &Mark::distance);
     QPainter painter(host());
+    const Tints tints;
+    for (const Mark* mark : farthestFirst)
+        painter.drawPixmap(boxOf(*mark).topLeft(), dotOf(tints.of(*mark)));
+}
+
+// A dot is drawn once in each tint and copied after: a small disc drawn smooth a hundred times
+// a second costs more than copying its pixels.
+const QPixmap& TrailLayer::dotOf(const QColor& tint) const {
+    const qreal ratio = host()->devicePixelRatioF();
+    if (ratio != dotsRatio_ || dots_.size() > kMostDots) dots_.clear(), dotsRatio_ = ratio;
+    QPixmap& dot = dots_[tint.rgba()];
+    if (!dot.isNull()) return dot;
+    const int side = 2 * kRadius + 3;
+    dot = QPixmap(QSize(side, side) * ratio);
+    dot.setDevicePixelRatio(ratio);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    const Tints tints;
-    for (const Mark* mark : farthestFirst) {
-        painter.setBrush(tints.of(*mark));
-        painter.drawEllipse(QPointF(mark->centre) + QPointF(0.5, 0.5), kRadius, kRadius);
-    }
+    painter.setBrush(tint);
+    painter.drawEllipse(QPointF(kRadius + 1.5, kRadius + 1.5), kRadius, kRadius);
+    return dot;
 }
 
 }  // namespace forms

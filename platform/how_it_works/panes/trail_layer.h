@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QRegion>
 #include <vector>
@@ -40,8 +43,12 @@ class TrailLayer final : public QObject {
     QRegion areaOf(const std::vector<Mark>& marks) const;
     QRegion shownPart(QRegion area) const;
     void paintMarks(const QPaintEvent& event) const;
+    const QPixmap& dotOf(const QColor& tint) const;
 
     std::vector<Mark> marks_;
+    static constexpr qsizetype kMostDots = 256;  // a few palettes' tints
+    mutable QHash<QRgb, QPixmap> dots_;
+    mutable qreal dotsRatio_ = 0;
 };
 
 }  // namespace forms

@@ -68,10 +68,17 @@ void Recorder::handlerStarted(const HandlerRun& run) {
     lastBy_ = Place::By::Code;
     lastEffect_ = runningEffect_;
     ++runsStarted_;
-    history_.begin(run.time, {run.form + QLatin1Char('.') + run.handler, run.index, runningEffect_,
-                              EventLog::repeats(run.handler)});
+    history_.begin(run.time,
+                   {runnerName(run), run.index, runningEffect_, EventLog::repeats(run.handler)});
     log_.begin(run, runningEffect_);
     if (before_) before_->handlerStarted(run);
+}
+
+// A run's name is made once a handler: ten minutes of runs share a few strings.
+const QString& Recorder::runnerName(const HandlerRun& run) {
+    QString& name = runnerNames_[{run.form, run.handler}];
+    if (name.isEmpty()) name = run.form + QLatin1Char('.') + run.handler;
+    return name;
 }
 
 void Recorder::handlerFailed(const RuntimeError& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -77,6 +78,7 @@ class Recorder final : private Watcher {
     bool startsARun(Place::By by) const;
     void beginOutsideHandlers(Place::By by);
     void tellMarkedChange();
+    const QString& runnerName(const HandlerRun& run);
 
     const CodeIndex* code_;
     std::function<void()> ended_;
@@ -97,6 +99,7 @@ class Recorder final : private Watcher {
     bool recording_ = false;
     int runningEffect_ = -1;
     QString lastForm_, lastHandler_;
+    QHash<std::pair<QString, QString>, QString> runnerNames_;  // by form and handler
     Place::By lastBy_ = Place::By::Code;
     int lastEffect_ = -1;
     QList<int> lastRunLines_;
