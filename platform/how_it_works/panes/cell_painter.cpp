@@ -112,12 +112,16 @@ void CellPainter::drawMark(QPainter* painter, const QStyleOptionViewItem& cell, 
 const QStaticText& CellPainter::laidOut(const QString& text, const QFont& font, int width) const {
     const Key key{text, font, width};
     if (const QStaticText* known = laidOut_.object(key)) return *known;
-    // Laid out whole first: most cells fit, and eliding would lay each out twice.
-    auto* line = new QStaticText(text);
+    // Most texts fit and are laid out once. One far too long for its cell is elided first,
+    // so that it too is laid out twice at most rather than whole, then elided, then again.
+    const QFontMetrics metrics(font);
+    const bool farTooLong = 2 * text.size() * metrics.averageCharWidth() > 3 * width;
+    auto* line =
+        new QStaticText(farTooLong ? metrics.elidedText(text, Qt::ElideRight, width) : text);
     line->setTextFormat(Qt::PlainText);
     line->prepare(QTransform(), font);
-    if (line->size().width() > width) {
-        line->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+    if (!farTooLong && line->size().width() > width) {
+        line->setText(metrics.elidedText(text, Qt::ElideRight, width));
         line->prepare(QTransform(), font);
     }
     laidOut_.insert(key, line);
