@@ -27,12 +27,12 @@
 
 #include "effects/program_fixture.h"
 #include "forms/code/frmCode.h"
-#include "platform/how_it_works/records/code_index.h"
-#include "platform/how_it_works/records/event_log.h"
 #include "platform/how_it_works/panes/numbered_code.h"
 #include "platform/how_it_works/panes/placement.h"
 #include "platform/how_it_works/panes/remembered_scroll_bars.h"
 #include "platform/how_it_works/panes/time_bar.h"
+#include "platform/how_it_works/records/code_index.h"
+#include "platform/how_it_works/records/event_log.h"
 #include "platform/how_it_works/records/watch_list.h"
 #include "platform/properties/watch.h"
 #include "platform/runtime/boxes.h"
@@ -522,6 +522,8 @@ TEST(CodeIndex, FindsFilesUnderTheirHeadingsAndHandlersUpToTheirBraces) {
         QStringLiteral("// Moves the ball."),
         QStringLiteral("void frmAnimate::Timer1_Timer() {"),
         QStringLiteral("    intStep = 1;"),
+        QStringLiteral("    intStep = CInt(1 +"),
+        QStringLiteral("                   2);"),
         QStringLiteral("}"),
         QStringLiteral(""),
         QStringLiteral("==== forms/code/frmCode.h ===="),
@@ -541,7 +543,12 @@ TEST(CodeIndex, FindsFilesUnderTheirHeadingsAndHandlersUpToTheirBraces) {
         EXPECT_EQ(std::pair(load->firstLine, load->lastLine), std::pair(3, 4));
         const auto last = index.find(QStringLiteral("frmAnimate"), QStringLiteral("Timer1_Timer"));
         ASSERT_TRUE(last);
-        EXPECT_EQ(std::tuple(last->file, last->firstLine, last->lastLine), std::tuple(0, 5, 8));
+        EXPECT_EQ(std::tuple(last->file, last->firstLine, last->lastLine), std::tuple(0, 5, 10));
+        // A statement over two lines is named by its first, whichever line a compiler gives.
+        EXPECT_EQ(index.statementStart(0, 10), 9);
+        EXPECT_EQ(index.statementStart(0, 9), 9);
+        EXPECT_EQ(index.statementStart(0, 8), 8);
+        EXPECT_EQ(index.statementStart(0, 99), 99);
         EXPECT_FALSE(index.find(QStringLiteral("frmAnimate"), QStringLiteral("Timer9_Timer")));
         EXPECT_FALSE(index.find(QStringLiteral("frmMissing"), QStringLiteral("Form_Load")));
     }

@@ -105,8 +105,10 @@ void NumberedCode::paintMarks(QPainter& painter, const QRect& area) {
     }
 }
 
+// Qt lays the scroll area out again on every call, so only when the width differs.
 void NumberedCode::fitGutter() {
-    setViewportMargins(gutterWidth(), 0, 0, 0);
+    if (const int width = gutterWidth(); viewportMargins() != QMargins(width, 0, 0, 0))
+        setViewportMargins(width, 0, 0, 0);
 }
 
 int NumberedCode::gutterWidth() const {

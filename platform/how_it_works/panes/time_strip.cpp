@@ -71,6 +71,7 @@ void TimeStrip::setLanes(const std::vector<Lane>& lanes) {
         }
     }
     namesWidth_ += 8;
+    lanesPicture_ = {};
     updateGeometry();
     update();
 }
@@ -190,6 +191,9 @@ bool TimeStrip::event(QEvent* event) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         return done;
     }
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
+        event->type() == QEvent::StyleChange)
+        lanesPicture_ = {};
     if (event->type() != QEvent::ToolTip) return QSlider::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const auto run = runNear(help->pos());
@@ -199,7 +203,6 @@ bool TimeStrip::event(QEvent* event) {
 
 void TimeStrip::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
     drawLanes(painter);
     painter.save();
     painter.setClipRect(timeArea().adjusted(-laneHeight() / 2, 0, laneHeight() / 2, 0));
@@ -214,9 +217,24 @@ void TimeStrip::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-void TimeStrip::drawLanes(QPainter& painter) const {
+// The lanes change only with the strip's size, look or lanes: laid out once, they are copied.
+void TimeStrip::drawLanes(QPainter& painter) {
+    const qreal ratio = devicePixelRatioF();
+    if (const QSize pixels = size() * ratio;
+        lanesPicture_.size() != pixels || lanesPicture_.devicePixelRatio() != ratio) {
+        lanesPicture_ = QPixmap(pixels);
+        lanesPicture_.setDevicePixelRatio(ratio);
+        lanesPicture_.fill(palette().color(QPalette::Base));
+        QPainter picture(&lanesPicture_);
+        drawLanesOnce(picture);
+    }
+    painter.drawPixmap(0, 0, lanesPicture_);
+}
+
+void TimeStrip::drawLanesOnce(QPainter& painter) const {
     const QRect area = timeArea();
     const int height = laneHeight();
+    painter.setFont(font());
     for (std::size_t lane = 0; lane < lanes_.size(); ++lane) {
         const QRect row(0, area.top() + static_cast<int>(lane) * height, width(), height);
         if (lane % 2 == 1) painter.fillRect(row, palette().color(QPalette::AlternateBase));
@@ -237,7 +255,8 @@ void TimeStrip::drawRuns(QPainter& painter) const {
     const int height = laneHeight();
     const std::size_t lanes = lanes_.size(), moment = history_->moment();
     std::vector<int> lastTick(lanes * 2, INT_MIN), lastEvent(lanes * 2, INT_MIN);
-    QList<QLine> ticks[2];
+    std::vector<qsizetype> lastTickBand(lanes * 2, -1);
+    QList<QRect> ticks[2];  // ticks in neighbouring columns make one band
     QList<QPolygon> events[2];
     const auto columnOf = [&](qint64 time) {  // as xOf(), without measuring the strip each run
         return area.left() + static_cast<int>(std::floor(span_.xOf(time, area.width())));
@@ -250,8 +269,14 @@ void TimeStrip::drawRuns(QPainter& painter) const {
         const int middle = area.top() + lane * height + height / 2;
         const auto slot = static_cast<std::size_t>(lane) * 2 + static_cast<std::size_t>(faint);
         if (history_->runnerOf(run).repeats) {
-            if (std::exchange(lastTick[slot], x) != x)
-                ticks[faint].append(QLine(x, middle - height / 4, x, middle + height / 4));
+            const int before = std::exchange(lastTick[slot], x);
+            if (before == x - 1) {
+                ticks[faint][lastTickBand[slot]].setRight(x);
+            } else if (before != x) {
+                lastTickBand[slot] = ticks[faint].size();
+                ticks[faint].append(
+                    QRect(QPoint(x, middle - height / 4), QPoint(x, middle + height / 4)));
+            }
         } else if (std::exchange(lastEvent[slot], x) != x) {
             events[faint].append(diamond(x, middle, height * 2 / 5));
         }
@@ -259,8 +284,7 @@ void TimeStrip::drawRuns(QPainter& painter) const {
     const QColor colours[2] = {palette().color(QPalette::Text),
                                palette().color(QPalette::PlaceholderText)};
     for (int faint = 0; faint < 2; ++faint) {
-        painter.setPen(colours[faint]);
-        painter.drawLines(ticks[faint]);
+        for (const QRect& band : ticks[faint]) painter.fillRect(band, colours[faint]);
         painter.setBrush(faint ? colours[1] : palette().color(QPalette::Highlight));
         painter.setPen(faint ? colours[1] : palette().color(QPalette::Text));
         for (const QPolygon& mark : events[faint]) painter.drawPolygon(mark);

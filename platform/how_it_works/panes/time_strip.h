@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QSlider>
 #include <functional>
 #include <optional>
@@ -74,7 +75,8 @@ class TimeStrip final : public QSlider {
     int laneAt(int y) const;
     std::optional<std::size_t> runNear(QPoint at) const;
     QString runText(std::size_t run) const;
-    void drawLanes(QPainter& painter) const;
+    void drawLanes(QPainter& painter);
+    void drawLanesOnce(QPainter& painter) const;
     void drawRuns(QPainter& painter) const;
     void drawCursor(QPainter& painter) const;
     void drawSpanEnds(QPainter& painter) const;
@@ -83,6 +85,7 @@ class TimeStrip final : public QSlider {
     std::vector<Lane> lanes_;
     std::vector<int> laneByEffect_;  // by effect, -1 for one without a lane
     int namesWidth_ = 0;
+    QPixmap lanesPicture_;  // the lanes and their names, drawn once for the frames to come
     TimeSpan span_;
     Shown shown_;
     bool held_ = false;

@@ -79,6 +79,7 @@ void CodeIndex::addFile(const QString& path, QStringList lines) {
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
     files_.push_back({path, titleOf(path), firstComment(lines), std::move(lines)});
     indexDefinitions(static_cast<int>(files_.size()) - 1);
+    indexStatementStarts(static_cast<int>(files_.size()) - 1);
 }
 
 // A definition starts at the left margin ("void frmMain::cmdGo_Click() {") and ends at the
@@ -129,6 +130,13 @@ int CodeIndex::fileOf(const char* compiledPath) const {
 
 int CodeIndex::statementStart(int file, int line) const {
     if (file < 0) return line;
+    const std::vector<int>& starts = statementStarts_[static_cast<std::size_t>(file)];
+    const auto at = static_cast<std::size_t>(line);
+    return line >= 1 && at < starts.size() ? starts[at] : line;
+}
+
+// Found once a file, not once a change: a line starts a statement unless the line above goes on.
+void CodeIndex::indexStatementStarts(int file) {
     const QStringList& lines = files_[static_cast<std::size_t>(file)].lines;
     auto goesOn = [](const QString& text) {
         const QString code = text.trimmed();
@@ -136,8 +144,12 @@ int CodeIndex::statementStart(int file, int line) const {
                !code.endsWith(QLatin1Char(';')) && !code.endsWith(QLatin1Char('{')) &&
                !code.endsWith(QLatin1Char('}')) && !code.endsWith(QLatin1Char(':'));
     };
-    while (line > 1 && line - 2 < lines.size() && goesOn(lines[line - 2])) --line;
-    return line;
+    std::vector<int>& starts =
+        statementStarts_.emplace_back(static_cast<std::size_t>(lines.size()) + 2, 0);
+    for (std::size_t line = 1; line < starts.size(); ++line)
+        starts[line] = line > 1 && goesOn(lines[static_cast<qsizetype>(line) - 2])
+                           ? starts[line - 1]
+                           : static_cast<int>(line);
 }
 
 int CodeIndex::lineIn(const Place& method, const QString& text) const {

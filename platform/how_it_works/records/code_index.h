@@ -57,11 +57,14 @@ class CodeIndex {
   private:
     void addFile(const QString& path, QStringList lines);
     void indexDefinitions(int file);
+    void indexStatementStarts(int file);
 
     std::vector<File> files_;
     std::vector<Place> places_;
     QHash<QString, QHash<QString, Place>> byForm_;   // by form, then method: found with no new text
     mutable QHash<const char*, int> compiledFiles_;  // fileOf's answers, by the compiler's path
+    // By file, then line from 1 (and one past the last): where the statement there starts.
+    std::vector<std::vector<int>> statementStarts_;
 };
 
 // "bouncing_ball.cpp" to "Bouncing ball"; a name not written in snake case stays as it is.

@@ -33,8 +33,7 @@ bool EventLog::repeats(const QString& handler) {
     return event == QLatin1String("Timer") || event == QLatin1String("MouseMove");
 }
 
-void EventLog::begin(const HandlerRun& run, int effect) {
-    const bool repeating = repeats(run.handler);
+void EventLog::begin(const HandlerRun& run, int effect, bool repeating) {
     if (!rows_.empty() && isRunOf(run, rows_.back())) {
         open_ = dropped_ + static_cast<qint64>(rows_.size()) - 1;
     } else if (repeating) {

@@ -61,7 +61,8 @@ class EventLog final : public QAbstractTableModel {
     // Whether a handler is one that runs many times a second (a timer's, a pointer move's).
     static bool repeats(const QString& handler);
     // A handler starts: a new row, or the next run of a repeating handler's row.
-    void begin(const HandlerRun& run, int effect);
+    void begin(const HandlerRun& run, int effect) { begin(run, effect, repeats(run.handler)); }
+    void begin(const HandlerRun& run, int effect, bool repeating);
     // A change: the running handler's, or, outside any handler, one of a row of its own.
     void change(const Watched& what, const WatchedValue& from, const WatchedValue& to,
                 const Author& author, qint64 time);

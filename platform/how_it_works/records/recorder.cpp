@@ -59,7 +59,8 @@ void Recorder::formUnloading() {
 }
 
 void Recorder::handlerStarted(const HandlerRun& run) {
-    running_ = code_ ? code_->find(run.form, run.handler) : std::nullopt;
+    const KnownHandler& handler = knownHandler(run);
+    running_ = handler.place;
     runningEffect_ = running_ ? running_->file : -1;
     lastForm_ = run.form;
     lastHandler_ = run.handler;
@@ -68,17 +69,19 @@ void Recorder::handlerStarted(const HandlerRun& run) {
     lastBy_ = Place::By::Code;
     lastEffect_ = runningEffect_;
     ++runsStarted_;
-    history_.begin(run.time,
-                   {runnerName(run), run.index, runningEffect_, EventLog::repeats(run.handler)});
-    log_.begin(run, runningEffect_);
+    history_.begin(run.time, {handler.name, run.index, runningEffect_, handler.repeats});
+    log_.begin(run, runningEffect_, handler.repeats);
     if (before_) before_->handlerStarted(run);
 }
 
-// A run's name is made once a handler: ten minutes of runs share a few strings.
-const QString& Recorder::runnerName(const HandlerRun& run) {
-    QString& name = runnerNames_[{run.form, run.handler}];
-    if (name.isEmpty()) name = run.form + QLatin1Char('.') + run.handler;
-    return name;
+// Looked up once a handler: ten minutes of runs share a few names, and a timer's hundred runs
+// a second cost one look-up each.
+const Recorder::KnownHandler& Recorder::knownHandler(const HandlerRun& run) {
+    const std::pair<QString, QString> key{run.form, run.handler};
+    if (const auto known = handlers_.constFind(key); known != handlers_.cend()) return *known;
+    return *handlers_.insert(
+        key, {code_ ? code_->find(run.form, run.handler) : std::nullopt,
+              run.form + QLatin1Char('.') + run.handler, EventLog::repeats(run.handler)});
 }
 
 void Recorder::handlerFailed(const RuntimeError& error) {

@@ -78,7 +78,13 @@ class Recorder final : private Watcher {
     bool startsARun(Place::By by) const;
     void beginOutsideHandlers(Place::By by);
     void tellMarkedChange();
-    const QString& runnerName(const HandlerRun& run);
+    // What a run of a handler needs to know of it, learnt at its first run.
+    struct KnownHandler {
+        std::optional<CodeIndex::Place> place;  // its lines
+        QString name;                           // "frmAnimate.Timer4_Timer"
+        bool repeats = false;
+    };
+    const KnownHandler& knownHandler(const HandlerRun& run);
 
     const CodeIndex* code_;
     std::function<void()> ended_;
@@ -99,7 +105,7 @@ class Recorder final : private Watcher {
     bool recording_ = false;
     int runningEffect_ = -1;
     QString lastForm_, lastHandler_;
-    QHash<std::pair<QString, QString>, QString> runnerNames_;  // by form and handler
+    QHash<std::pair<QString, QString>, KnownHandler> handlers_;  // by form and handler
     Place::By lastBy_ = Place::By::Code;
     int lastEffect_ = -1;
     QList<int> lastRunLines_;
