@@ -12,6 +12,8 @@
 #include "platform/how_it_works/how_it_works.h"
 #include "platform/how_it_works/panes/time_span.h"
 #include "platform/how_it_works/panes/time_strip.h"
+#include "platform/how_it_works/records/event_log.h"
+#include "platform/how_it_works/records/history.h"
 
 namespace {
 
@@ -64,6 +66,45 @@ TEST(TimeSpan, MapsTimesToPlacesAndBackFromTheWholeHistoryToSingleRuns) {
     span.show(1000, 63000, 63000, true);
     EXPECT_EQ(span.start(), 1000);
     EXPECT_EQ(span.end(), 63000);
+}
+
+// The strip finds each runner's runs by an index the history keeps as runs come, are dropped
+// unchanged, are stepped back over and dropped, and fall off the front: it must name the same
+// run a walk over every run would.
+TEST(History, FindsEachRunnersNextRunAsRunsComeAndGo) {
+    forms::EventLog log;
+    forms::History history(log);
+    const QString form = QStringLiteral("frmAnimate");
+    const QString tick = QStringLiteral("Timer4_Timer"), click = QStringLiteral("cmdGo_Click");
+    qint64 time = 0;
+    const auto run = [&](const QString& handler, bool leavesARow = true) {
+        history.begin(time, {form + QLatin1Char('.') + handler, -1, 0, handler == tick});
+        if (leavesARow) log.begin({form, handler, -1, time}, 0);
+        history.end();
+        time += 10;
+    };
+    const auto expectSameAsAWalk = [&history](const char* when) {
+        for (std::size_t runner = 0; runner < history.runners().size(); ++runner)
+            for (std::size_t from = 0; from <= history.runs(); from += 7 + history.runs() / 64)
+                for (const qint64 at : {qint64{-1}, history.timeOf(from) + 15}) {
+                    std::size_t walked = from;
+                    const auto& who = history.runners()[runner];
+                    while (walked < history.runs() &&
+                           (history.runnerOf(walked).handler != who.handler ||
+                            history.timeOf(walked) < at))
+                        ++walked;
+                    ASSERT_EQ(history.nextRunOf(runner, from, at), walked)
+                        << when << ": runner " << runner << " from " << from << " at " << at;
+                }
+    };
+    for (int i = 0; i < 60; ++i) run(i % 5 == 0 ? click : tick, i % 11 != 3);
+    expectSameAsAWalk("recorded");
+    for (int i = 0; i < 9; ++i) history.stepBack();
+    run(click);  // the runs stepped back over are dropped
+    expectSameAsAWalk("after a step back");
+    while (history.runs() < forms::History::kMostRuns) run(tick);
+    for (int i = 0; i < 30; ++i) run(i % 4 == 0 ? click : tick);
+    expectSameAsAWalk("the oldest gone");
 }
 
 class StripTest : public effects_testing::StartedProgram {

@@ -145,7 +145,10 @@ int TimeStrip::laneHeight() const {
 }
 
 int TimeStrip::laneOf(std::size_t run) const {
-    const History::Runner& runner = history_->runnerOf(run);
+    return laneOf(history_->runnerOf(run));
+}
+
+int TimeStrip::laneOf(const History::Runner& runner) const {
     const auto effect = static_cast<std::size_t>(runner.effect);
     if (runner.handler.isEmpty() || runner.effect < 0 || effect >= laneByEffect_.size() ||
         laneByEffect_[effect] < 0)
@@ -248,46 +251,82 @@ void TimeStrip::drawLanesOnce(QPainter& painter) const {
 
 // Only the runs in the span, and of many in one pixel column, one mark a lane: a tick for a
 // repeat (a timer's, a pointer move's), a diamond for a single event. Runs stepped back over
-// are drawn faint.
+// are drawn faint. Each runner's runs are visited a column at a time, from one to the first in a
+// later column: ten minutes of a timer's ticks cost a look-up a column, not a visit a run.
 void TimeStrip::drawRuns(QPainter& painter) const {
     if (!history_ || history_->runs() == 0) return;
     const QRect area = timeArea();
-    const int height = laneHeight();
-    const std::size_t lanes = lanes_.size(), moment = history_->moment();
-    std::vector<int> lastTick(lanes * 2, INT_MIN), lastEvent(lanes * 2, INT_MIN);
-    std::vector<qsizetype> lastTickBand(lanes * 2, -1);
-    QList<QRect> ticks[2];  // ticks in neighbouring columns make one band
-    QList<QPolygon> events[2];
-    const auto columnOf = [&](qint64 time) {  // as xOf(), without measuring the strip each run
-        return area.left() + static_cast<int>(std::floor(span_.xOf(time, area.width())));
+    const std::size_t first = history_->runAfter(span_.start() - 1);
+    const std::size_t last = history_->runAfter(span_.end()), moment = history_->moment();
+    const auto columns = static_cast<std::size_t>(area.width()) + 2;
+    // By lane, faint or not and tick or event, the columns with a mark.
+    std::vector<std::uint8_t> marked(lanes_.size() * 4 * columns, 0);
+    const auto markAt = [&](int lane, bool faint, bool tick) -> std::uint8_t* {
+        const auto kind = static_cast<std::size_t>(lane) * 4 + (faint ? 2u : 0u) + (tick ? 1u : 0u);
+        return marked.data() + kind * columns;
     };
-    const std::size_t last = history_->runAfter(span_.end());
-    for (std::size_t run = history_->runAfter(span_.start() - 1); run < last; ++run) {
-        const int x = columnOf(history_->timeOf(run));
-        const int lane = laneOf(run);
-        const int faint = run >= moment ? 1 : 0;
-        const int middle = area.top() + lane * height + height / 2;
-        const auto slot = static_cast<std::size_t>(lane) * 2 + static_cast<std::size_t>(faint);
-        if (history_->runnerOf(run).repeats) {
-            const int before = std::exchange(lastTick[slot], x);
-            if (before == x - 1) {
-                ticks[faint][lastTickBand[slot]].setRight(x);
-            } else if (before != x) {
-                lastTickBand[slot] = ticks[faint].size();
-                ticks[faint].append(
-                    QRect(QPoint(x, middle - height / 4), QPoint(x, middle + height / 4)));
-            }
-        } else if (std::exchange(lastEvent[slot], x) != x) {
-            events[faint].append(diamond(x, middle, height * 2 / 5));
-        }
+    const std::vector<History::Runner>& runners = history_->runners();
+    for (std::size_t runner = 0; runner < runners.size(); ++runner) {
+        const int lane = laneOf(runners[runner]);
+        const bool tick = runners[runner].repeats;
+        markColumns(runner, first, std::min(last, moment), markAt(lane, false, tick));
+        markColumns(runner, std::max(first, moment), last, markAt(lane, true, tick));
     }
+    drawMarks(painter, marked, columns);
+}
+
+// The columns of `runner`'s runs in [from, to), from the strip's left.
+void TimeStrip::markColumns(std::size_t runner, std::size_t from, std::size_t to,
+                            std::uint8_t* columns) const {
+    const QRect area = timeArea();
+    const auto columnOf = [&](qint64 time) {  // as xOf(), from the left of the time area
+        return static_cast<int>(std::floor(span_.xOf(time, area.width())));
+    };
+    for (std::size_t run = history_->nextRunOf(runner, from, LLONG_MIN); run < to;) {
+        const int column = columnOf(history_->timeOf(run));
+        columns[std::clamp(column, 0, area.width() + 1)] = 1;
+        // The first time that falls in a later column.
+        qint64 later = span_.timeAt(column + 1, area.width());
+        while (columnOf(later) <= column) ++later;
+        while (columnOf(later - 1) > column) --later;
+        run = history_->nextRunOf(runner, run + 1, later);
+    }
+}
+
+// Ticks in neighbouring columns make one band; a diamond for each event, left to right.
+void TimeStrip::drawMarks(QPainter& painter, const std::vector<std::uint8_t>& marked,
+                          std::size_t columns) const {
+    const QRect area = timeArea();
+    const int height = laneHeight();
     const QColor colours[2] = {palette().color(QPalette::Text),
                                palette().color(QPalette::PlaceholderText)};
     for (int faint = 0; faint < 2; ++faint) {
-        for (const QRect& band : ticks[faint]) painter.fillRect(band, colours[faint]);
+        for (std::size_t lane = 0; lane < lanes_.size(); ++lane) {
+            const int middle = area.top() + static_cast<int>(lane) * height + height / 2;
+            const auto dim = static_cast<std::size_t>(faint) * 2;
+            const std::uint8_t* ticks = marked.data() + (lane * 4 + dim + 1) * columns;
+            for (std::size_t column = 0; column < columns; ++column) {
+                if (!ticks[column]) continue;
+                std::size_t end = column;
+                while (end + 1 < columns && ticks[end + 1]) ++end;
+                painter.fillRect(
+                    QRect(QPoint(area.left() + static_cast<int>(column), middle - height / 4),
+                          QPoint(area.left() + static_cast<int>(end), middle + height / 4)),
+                    colours[faint]);
+                column = end;
+            }
+        }
         painter.setBrush(faint ? colours[1] : palette().color(QPalette::Highlight));
         painter.setPen(faint ? colours[1] : palette().color(QPalette::Text));
-        for (const QPolygon& mark : events[faint]) painter.drawPolygon(mark);
+        for (std::size_t lane = 0; lane < lanes_.size(); ++lane) {
+            const int middle = area.top() + static_cast<int>(lane) * height + height / 2;
+            const auto dim = static_cast<std::size_t>(faint) * 2;
+            const std::uint8_t* events = marked.data() + (lane * 4 + dim) * columns;
+            for (std::size_t column = 0; column < columns; ++column)
+                if (events[column])
+                    painter.drawPolygon(
+                        diamond(area.left() + static_cast<int>(column), middle, height * 2 / 5));
+        }
     }
 }
 

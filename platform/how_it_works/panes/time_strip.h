@@ -2,15 +2,15 @@
 
 #include <QPixmap>
 #include <QSlider>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "platform/how_it_works/panes/time_span.h"
+#include "platform/how_it_works/records/history.h"
 
 namespace forms {
-
-class History;
 
 // The Timeline drawn as time: a lane for each effect and one for the runs of no effect (the
 // user's, the watcher's, the runtime's), each run a mark at its time on its lane, a timer's
@@ -72,12 +72,17 @@ class TimeStrip final : public QSlider {
     QRect timeArea() const;
     int laneHeight() const;
     int laneOf(std::size_t run) const;
+    int laneOf(const History::Runner& runner) const;
     int laneAt(int y) const;
     std::optional<std::size_t> runNear(QPoint at) const;
     QString runText(std::size_t run) const;
     void drawLanes(QPainter& painter);
     void drawLanesOnce(QPainter& painter) const;
     void drawRuns(QPainter& painter) const;
+    void markColumns(std::size_t runner, std::size_t from, std::size_t to,
+                     std::uint8_t* columns) const;
+    void drawMarks(QPainter& painter, const std::vector<std::uint8_t>& marked,
+                   std::size_t columns) const;
     void drawCursor(QPainter& painter) const;
     void drawSpanEnds(QPainter& painter) const;
 

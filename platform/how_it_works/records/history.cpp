@@ -77,6 +77,8 @@ void History::begin(qint64 time, Runner runner) {
     dropUndone();
     if (runs_.size() >= kMostRuns) dropOldest();
     const std::uint32_t id = runnerId(std::move(runner));
+    if (runnerRuns_.size() <= id) runnerRuns_.resize(id + std::size_t{1});
+    runnerRuns_[id].push_back(numberOf(runs_.size()));
     runs_.push_back({time, log_.nextNumber(), stepsDropped_ + steps_.size(),
                      editsDropped_ + edits_.size(), 0, id});
     open_ = true;
@@ -118,7 +120,10 @@ void History::end() {
     run.newRows = static_cast<std::uint32_t>(log_.nextNumber() - run.firstNewRow);
     const bool changedNothing = run.firstStep == stepsDropped_ + steps_.size() &&
                                 run.firstEdit == editsDropped_ + edits_.size();
-    if (changedNothing && run.newRows == 0) runs_.pop_back();
+    if (changedNothing && run.newRows == 0) {
+        runnerRuns_[run.runner].pop_back();
+        runs_.pop_back();
+    }
 }
 
 // The indexes keep the runs in order, so a run leaving at either end is at that end of each.
@@ -130,6 +135,8 @@ void History::dropOldest() {
     }
     for (auto& [line, runs] : lineRuns_)
         if (!runs.empty() && runs.front() == number) runs.pop_front();
+    if (auto& own = runnerRuns_[runs_[0].runner]; !own.empty() && own.front() == number)
+        own.pop_front();
     std::uint64_t heavy = 0;
     for (const Step& step : stepsOf(0))
         heavy += (step.from.isHeavy() ? 1 : 0) + (step.to.isHeavy() ? 1 : 0);
@@ -295,6 +302,8 @@ void History::dropUndone() {
         while (!target.runs.empty() && target.runs.back() >= firstNumber) target.runs.pop_back();
     for (auto& [line, runs] : lineRuns_)
         while (!runs.empty() && runs.back() >= firstNumber) runs.pop_back();
+    for (auto& runs : runnerRuns_)
+        while (!runs.empty() && runs.back() >= firstNumber) runs.pop_back();
     log_.dropFrom(firstRow);
 }
 
@@ -310,6 +319,7 @@ void History::clear() {
     targetIds_.clear();
     finals_.clear();
     lineRuns_.clear();
+    runnerRuns_.clear();
     runners_.clear();
 }
 

@@ -69,6 +69,11 @@ class History {
     // When a run began, on the runtime's clock; -1 for no such run.
     qint64 timeOf(std::size_t run) const { return run < runs_.size() ? runs_[run].time : -1; }
     const Runner& runnerOf(std::size_t run) const { return runners_[runs_[run].runner]; }
+    // Every runner the history has known, by number; each run's, by its runner's number.
+    const std::vector<Runner>& runners() const { return runners_; }
+    // The first run at or after `from` that `runner` ran and that began at or after `time`;
+    // runs() where none did.
+    std::size_t nextRunOf(std::size_t runner, std::size_t from, qint64 time) const;
     // The first run that began after `time` (runs() where none did).
     std::size_t runAfter(qint64 time) const;
     // The controls a run changed, in the order it changed them (a form's own name for the
@@ -188,7 +193,8 @@ class History {
     std::vector<Target> targets_;
     QHash<const void*, std::uint32_t> targetIds_;
     std::map<std::pair<int, int>, std::deque<std::uint64_t>> lineRuns_;
-    std::vector<Final> finals_;  // by target
+    std::vector<std::deque<std::uint64_t>> runnerRuns_;  // by runner: its runs, by number
+    std::vector<Final> finals_;                          // by target
     std::vector<std::uint32_t> touched_;
     std::uint64_t stamp_ = 0;
     Rewritten rewritten_ = [](const Watched&, const WatchedValue&, const std::optional<Author>&) {};

@@ -11,6 +11,16 @@ std::size_t History::runAfter(qint64 time) const {
     return static_cast<std::size_t>(after - runs_.begin());
 }
 
+std::size_t History::nextRunOf(std::size_t runner, std::size_t from, qint64 time) const {
+    if (runner >= runnerRuns_.size()) return runs();
+    const std::deque<std::uint64_t>& own = runnerRuns_[runner];
+    const auto next = std::ranges::partition_point(own, [&](std::uint64_t number) {
+        const std::size_t run = runAt(number);
+        return run < from || runs_[run].time < time;
+    });
+    return next == own.end() ? runs() : runAt(*next);
+}
+
 QStringList History::ownersChangedBy(std::size_t run) const {
     QStringList owners;
     for (const Step& step : stepsOf(run)) {
