@@ -84,10 +84,12 @@ TEST(History, FindsEachRunnersNextRunAsRunsComeAndGo) {
         time += 10;
     };
     const auto expectSameAsAWalk = [&history](const char* when) {
-        for (std::size_t runner = 0; runner < history.runners().size(); ++runner)
-            for (std::size_t from = 0; from <= history.runs(); from += 7 + history.runs() / 64)
+        for (std::size_t runner = 0; runner < history.runners().size(); ++runner) {
+            forms::History::RunsOf walker = history.runsOf(runner);
+            for (std::size_t from = 0; from <= history.runs(); from += 7 + history.runs() / 64) {
+                std::size_t walked = from;
                 for (const qint64 at : {qint64{-1}, history.timeOf(from) + 15}) {
-                    std::size_t walked = from;
+                    walked = from;
                     const auto& who = history.runners()[runner];
                     while (walked < history.runs() &&
                            (history.runnerOf(walked).handler != who.handler ||
@@ -96,6 +98,10 @@ TEST(History, FindsEachRunnersNextRunAsRunsComeAndGo) {
                     ASSERT_EQ(history.nextRunOf(runner, from, at), walked)
                         << when << ": runner " << runner << " from " << from << " at " << at;
                 }
+                walker.skipTo(from, history.timeOf(from) + 15);  // as the strip walks it
+                ASSERT_EQ(walker.run(), walked) << when << ": walked, from " << from;
+            }
+        }
     };
     for (int i = 0; i < 60; ++i) run(i % 5 == 0 ? click : tick, i % 11 != 3);
     expectSameAsAWalk("recorded");

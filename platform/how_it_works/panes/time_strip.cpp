@@ -282,14 +282,16 @@ void TimeStrip::markColumns(std::size_t runner, std::size_t from, std::size_t to
     const auto columnOf = [&](qint64 time) {  // as xOf(), from the left of the time area
         return static_cast<int>(std::floor(span_.xOf(time, area.width())));
     };
-    for (std::size_t run = history_->nextRunOf(runner, from, LLONG_MIN); run < to;) {
+    History::RunsOf runs = history_->runsOf(runner);
+    runs.skipTo(from, LLONG_MIN);
+    for (std::size_t run = runs.run(); run < to; run = runs.run()) {
         const int column = columnOf(history_->timeOf(run));
         columns[std::clamp(column, 0, area.width() + 1)] = 1;
         // The first time that falls in a later column.
         qint64 later = span_.timeAt(column + 1, area.width());
         while (columnOf(later) <= column) ++later;
         while (columnOf(later - 1) > column) --later;
-        run = history_->nextRunOf(runner, run + 1, later);
+        runs.skipTo(run + 1, later);
     }
 }
 

@@ -74,6 +74,25 @@ class History {
     // The first run at or after `from` that `runner` ran and that began at or after `time`;
     // runs() where none did.
     std::size_t nextRunOf(std::size_t runner, std::size_t from, qint64 time) const;
+    // A runner's runs walked forward: a step to a run a few ahead takes a few looks, one far
+    // ahead a binary search. Valid while the history records nothing new.
+    class RunsOf {
+      public:
+        // The run it is at; runs() past the runner's last.
+        std::size_t run() const;
+        // To the first of the runner's runs at or after `from` that began at or after `time`,
+        // never back.
+        void skipTo(std::size_t from, qint64 time);
+
+      private:
+        friend class History;
+        RunsOf(const History& history, const std::deque<std::uint64_t>* own)
+            : history_(history), own_(own) {}
+        const History& history_;
+        const std::deque<std::uint64_t>* own_;  // none for a runner the history never knew
+        std::size_t at_ = 0;
+    };
+    RunsOf runsOf(std::size_t runner) const;
     // The first run that began after `time` (runs() where none did).
     std::size_t runAfter(qint64 time) const;
     // The controls a run changed, in the order it changed them (a form's own name for the

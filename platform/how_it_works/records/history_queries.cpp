@@ -12,13 +12,37 @@ std::size_t History::runAfter(qint64 time) const {
 }
 
 std::size_t History::nextRunOf(std::size_t runner, std::size_t from, qint64 time) const {
-    if (runner >= runnerRuns_.size()) return runs();
-    const std::deque<std::uint64_t>& own = runnerRuns_[runner];
-    const auto next = std::ranges::partition_point(own, [&](std::uint64_t number) {
-        const std::size_t run = runAt(number);
-        return run < from || runs_[run].time < time;
-    });
-    return next == own.end() ? runs() : runAt(*next);
+    RunsOf runs = runsOf(runner);
+    runs.skipTo(from, time);
+    return runs.run();
+}
+
+History::RunsOf History::runsOf(std::size_t runner) const {
+    return {*this, runner < runnerRuns_.size() ? &runnerRuns_[runner] : nullptr};
+}
+
+std::size_t History::RunsOf::run() const {
+    return own_ && at_ < own_->size() ? history_.runAt((*own_)[at_]) : history_.runs();
+}
+
+// Galloping: the steps double while they stay short of the goal, then halve back onto it.
+void History::RunsOf::skipTo(std::size_t from, qint64 time) {
+    const auto shortOf = [&](std::size_t at) {
+        const std::size_t run = history_.runAt((*own_)[at]);
+        return run < from || history_.runs_[run].time < time;
+    };
+    if (!own_ || at_ >= own_->size() || !shortOf(at_)) return;
+    std::size_t low = at_, step = 1;  // low is short of the goal, low + step may not be
+    while (low + step < own_->size() && shortOf(low + step)) {
+        low += step;
+        step *= 2;
+    }
+    std::size_t high = std::min(low + step, own_->size());
+    while (high - low > 1) {
+        const std::size_t middle = low + (high - low) / 2;
+        (shortOf(middle) ? low : high) = middle;
+    }
+    at_ = high;
 }
 
 QStringList History::ownersChangedBy(std::size_t run) const {
