@@ -135,15 +135,16 @@ QTextDocument* CodePane::documentOf(int file) {
     return document;
 }
 
-// The marks, and the first line scrolled to the top with the cursor on it.
+// The marks, and the first line scrolled to the top with the cursor on it: scrolled first, so
+// that the cursor lands in sight and the text is not scrolled and laid out twice.
 void CodePane::mark(int first, int last, const QList<int>& strong) {
     text_->setMarks({first, last, strong});
     const QTextBlock top = text_->document()->findBlockByNumber(first);
+    text_->verticalScrollBar()->setValue(top.firstLineNumber());  // it scrolls by rows
     // Set again, the same cursor repaints the lines it is on.
     if (const QTextCursor cursor = text_->textCursor();
         cursor.hasSelection() || cursor.position() != top.position())
         text_->setTextCursor(QTextCursor(top));
-    text_->verticalScrollBar()->setValue(top.firstLineNumber());  // it scrolls by rows
     recount();
 }
 

@@ -253,17 +253,17 @@ void TimeStrip::drawLanesOnce(QPainter& painter) const {
 // repeat (a timer's, a pointer move's), a diamond for a single event. Runs stepped back over
 // are drawn faint. Each runner's runs are visited a column at a time, from one to the first in a
 // later column: ten minutes of a timer's ticks cost a look-up a column, not a visit a run.
-void TimeStrip::drawRuns(QPainter& painter) const {
+void TimeStrip::drawRuns(QPainter& painter) {
     if (!history_ || history_->runs() == 0) return;
     const QRect area = timeArea();
     const std::size_t first = history_->runAfter(span_.start() - 1);
     const std::size_t last = history_->runAfter(span_.end()), moment = history_->moment();
     const auto columns = static_cast<std::size_t>(area.width()) + 2;
     // By lane, faint or not and tick or event, the columns with a mark.
-    std::vector<std::uint8_t> marked(lanes_.size() * 4 * columns, 0);
+    marked_.assign(lanes_.size() * 4 * columns, 0);
     const auto markAt = [&](int lane, bool faint, bool tick) -> std::uint8_t* {
         const auto kind = static_cast<std::size_t>(lane) * 4 + (faint ? 2u : 0u) + (tick ? 1u : 0u);
-        return marked.data() + kind * columns;
+        return marked_.data() + kind * columns;
     };
     const std::vector<History::Runner>& runners = history_->runners();
     for (std::size_t runner = 0; runner < runners.size(); ++runner) {
@@ -272,7 +272,7 @@ void TimeStrip::drawRuns(QPainter& painter) const {
         markColumns(runner, first, std::min(last, moment), markAt(lane, false, tick));
         markColumns(runner, std::max(first, moment), last, markAt(lane, true, tick));
     }
-    drawMarks(painter, marked, columns);
+    drawMarks(painter, marked_, columns);
 }
 
 // The columns of `runner`'s runs in [from, to), from the strip's left.

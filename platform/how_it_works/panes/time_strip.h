@@ -78,7 +78,7 @@ class TimeStrip final : public QSlider {
     QString runText(std::size_t run) const;
     void drawLanes(QPainter& painter);
     void drawLanesOnce(QPainter& painter) const;
-    void drawRuns(QPainter& painter) const;
+    void drawRuns(QPainter& painter);
     void markColumns(std::size_t runner, std::size_t from, std::size_t to,
                      std::uint8_t* columns) const;
     void drawMarks(QPainter& painter, const std::vector<std::uint8_t>& marked,
@@ -91,6 +91,7 @@ class TimeStrip final : public QSlider {
     std::vector<int> laneByEffect_;  // by effect, -1 for one without a lane
     int namesWidth_ = 0;
     QPixmap lanesPicture_;  // the lanes and their names, drawn once for the frames to come
+    std::vector<std::uint8_t> marked_;  // drawRuns()'s columns, kept for the next frame's
     TimeSpan span_;
     Shown shown_;
     bool held_ = false;

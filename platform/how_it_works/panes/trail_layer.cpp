@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace forms {
 
@@ -57,6 +58,7 @@ void TrailLayer::setMarks(std::vector<Mark> marks) {
     if (marks == marks_) return;
     const QRegion before = areaOf(marks_);
     marks_ = std::move(marks);
+    drawnStale_ = true;
     host()->update(shownPart(before + areaOf(marks_)));
 }
 
@@ -83,22 +85,40 @@ bool TrailLayer::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-// The farthest first, so that the nearest lie on top.
-void TrailLayer::paintMarks(const QPaintEvent& event) const {
-    std::vector<const Mark*> farthestFirst;
-    for (const Mark& mark : marks_)
-        if (event.region().intersects(boxOf(mark))) farthestFirst.push_back(&mark);
-    if (farthestFirst.empty()) return;
-    std::ranges::stable_sort(farthestFirst, std::greater{}, &Mark::distance);
-    QPainter painter(host());
+void TrailLayer::paintMarks(const QPaintEvent& event) {
+    if (marks_.empty()) return;
+    const std::vector<Dot>& dots = dotsFarthestFirst();
+    if (!event.region().intersects(drawnBounds_)) return;
+    std::optional<QPainter> painter;
+    for (const Dot& dot : dots) {
+        if (!event.region().intersects(dot.box)) continue;
+        if (!painter) painter.emplace(host());
+        painter->drawPixmap(dot.box.topLeft(), dot.picture);
+    }
+}
+
+const std::vector<TrailLayer::Dot>& TrailLayer::dotsFarthestFirst() {
     const Tints tints;
-    for (const Mark* mark : farthestFirst)
-        painter.drawPixmap(boxOf(*mark).topLeft(), dotOf(tints.of(*mark)));
+    const std::pair<QRgb, QRgb> tinted{tints.was.rgba(), tints.toCome.rgba()};
+    if (!drawnStale_ && drawnTints_ == tinted && dotsRatio_ == host()->devicePixelRatioF())
+        return drawn_;
+    drawnStale_ = false;
+    drawnTints_ = tinted;
+    drawnBounds_ = {};
+    std::vector<const Mark*> farthestFirst;
+    for (const Mark& mark : marks_) farthestFirst.push_back(&mark);
+    std::ranges::stable_sort(farthestFirst, std::greater{}, &Mark::distance);
+    drawn_.clear();
+    for (const Mark* mark : farthestFirst) {
+        drawn_.push_back({boxOf(*mark), dotOf(tints.of(*mark))});
+        drawnBounds_ |= drawn_.back().box;
+    }
+    return drawn_;
 }
 
 // A dot is drawn once in each tint and copied after: a small disc drawn smooth a hundred times
 // a second costs more than copying its pixels.
-const QPixmap& TrailLayer::dotOf(const QColor& tint) const {
+const QPixmap& TrailLayer::dotOf(const QColor& tint) {
     const qreal ratio = host()->devicePixelRatioF();
     if (ratio != dotsRatio_ || dots_.size() > kMostDots) dots_.clear(), dotsRatio_ = ratio;
     QPixmap& dot = dots_[tint.rgba()];

@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QRegion>
+#include <utility>
 #include <vector>
 
 class QPaintEvent;
@@ -40,15 +42,27 @@ class TrailLayer final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A mark as it is drawn: its dot and where.
+    struct Dot {
+        QRect box;
+        QPixmap picture;
+    };
     QRegion areaOf(const std::vector<Mark>& marks) const;
     QRegion shownPart(QRegion area) const;
-    void paintMarks(const QPaintEvent& event) const;
-    const QPixmap& dotOf(const QColor& tint) const;
+    void paintMarks(const QPaintEvent& event);
+    const std::vector<Dot>& dotsFarthestFirst();
+    const QPixmap& dotOf(const QColor& tint);
 
     std::vector<Mark> marks_;
+    // The marks' dots, the farthest first so that the nearest lie on top: made once for the
+    // many paints the container makes between two frames, again for new marks, tints or ratio.
+    std::vector<Dot> drawn_;
+    QRect drawnBounds_;
+    bool drawnStale_ = true;
+    std::pair<QRgb, QRgb> drawnTints_;           // what was, what is to come
     static constexpr qsizetype kMostDots = 256;  // a few palettes' tints
-    mutable QHash<QRgb, QPixmap> dots_;
-    mutable qreal dotsRatio_ = 0;
+    QHash<QRgb, QPixmap> dots_;
+    qreal dotsRatio_ = 0;
 };
 
 }  // namespace forms

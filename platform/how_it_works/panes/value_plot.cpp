@@ -10,17 +10,12 @@ namespace forms {
 
 namespace {
 
-// A change at its pixel column.
-struct Point {
-    int x;
-    WatchedValue value;
-};
+using Kind = ValuePlot::Kind;
 
-ValuePlot::Kind kindOf(const WatchedValue& value) {
-    using Kind = ValuePlot::Kind;
+Kind kindOf(std::size_t index) {
     constexpr Kind kinds[] = {Kind::Truth, Kind::Number, Kind::Number,
                               Kind::Text,  Kind::Colour, Kind::Picture};
-    return kinds[value.index()];
+    return kinds[index];
 }
 
 double numberOf(const WatchedValue& value) {
@@ -29,52 +24,80 @@ double numberOf(const WatchedValue& value) {
     return 0;
 }
 
-void plotNumbers(ValuePlot& plot, const WatchedValue& held, const std::vector<Point>& points) {
-    double last = numberOf(held);
-    plot.held = plot.low = plot.high = last;
-    for (const Point& point : points) {
-        const double value = numberOf(point.value);
-        if (plot.columns.empty() || plot.columns.back().x != point.x)
-            plot.columns.push_back({point.x, last, last, value});
-        ValuePlot::Column& column = plot.columns.back();
+// True as colour 1, False as 0.
+std::uint32_t colourOf(const WatchedValue& value) {
+    if (const auto* colour = std::get_if<std::uint32_t>(&value)) return *colour;
+    return std::get<bool>(value) ? 1u : 0u;
+}
+
+// The plot drawn change by change, oldest first, each at its pixel column: ten minutes of a
+// timer's changes are many, so each is read as kept and made a value only where one shows (a
+// picture).
+class PlotBuilder {
+  public:
+    PlotBuilder(ValuePlot& plot, const History& history) : plot_(plot), history_(history) {}
+
+    // The value as the span begins, or the first change's where there was none before.
+    void start(Kind kind, const WatchedValue& held) {
+        plot_.kind = kind;
+        if (kind == Kind::Number) plot_.held = plot_.low = plot_.high = last_ = numberOf(held);
+        if (kind == Kind::Truth || kind == Kind::Colour) colour_ = colourOf(held);
+    }
+    void add(int x, const KeptValue& kept) {
+        ++plot_.changes;
+        switch (plot_.kind) {
+            case Kind::Number:
+                return addNumber(x, kept.number());
+            case Kind::Truth:
+            case Kind::Colour:
+                return addColour(x, kept.small());
+            default:
+                return addMark(x, kept);
+        }
+    }
+    void finish() {
+        if (plot_.kind == Kind::Truth || plot_.kind == Kind::Colour) closeStretch(plot_.width);
+    }
+
+  private:
+    // Where changes crowd into a column, its lowest and highest.
+    void addNumber(int x, double value) {
+        if (plot_.columns.empty() || plot_.columns.back().x != x)
+            plot_.columns.push_back({x, last_, last_, value});
+        ValuePlot::Column& column = plot_.columns.back();
         column.low = std::min(column.low, value);
         column.high = std::max(column.high, value);
-        column.last = last = value;
-        plot.low = std::min(plot.low, value);
-        plot.high = std::max(plot.high, value);
+        column.last = last_ = value;
+        plot_.low = std::min(plot_.low, value);
+        plot_.high = std::max(plot_.high, value);
     }
-}
-
-// Stretches of one colour each; True as colour 1, False left out. Of many changes in one
-// column, the last shows.
-void plotStretches(ValuePlot& plot, std::uint32_t held, const std::vector<Point>& points,
-                   bool truth) {
-    const auto colourOf = [](const WatchedValue& value) {
-        if (const auto* colour = std::get_if<std::uint32_t>(&value)) return *colour;
-        return std::uint32_t{std::get<bool>(value) ? 1u : 0u};
-    };
-    int from = 0;
-    const auto close = [&](int to) {
-        if (to > from && (!truth || held == 1)) plot.stretches.push_back({from, to, held});
-        from = std::max(from, to);
-    };
-    for (const Point& point : points) {
-        const std::uint32_t colour = colourOf(point.value);
-        if (colour == held) continue;
-        close(point.x);
-        held = colour;
+    // Stretches of one colour each, False left out. Of many changes in one column, the last
+    // shows.
+    void addColour(int x, std::uint32_t colour) {
+        if (colour == colour_) return;
+        closeStretch(x);
+        colour_ = colour;
     }
-    close(plot.width);
-}
-
-void plotMarks(ValuePlot& plot, const std::vector<Point>& points) {
-    for (const Point& point : points) {
-        const auto* picture = std::get_if<std::shared_ptr<const PictureData>>(&point.value);
+    void closeStretch(int to) {
+        if (to > from_ && (plot_.kind != Kind::Truth || colour_ == 1))
+            plot_.stretches.push_back({from_, to, colour_});
+        from_ = std::max(from_, to);
+    }
+    void addMark(int x, const KeptValue& kept) {
+        const bool picture = plot_.kind == Kind::Picture;
         const int gap = picture ? kPlotThumbnailGap : 1;
-        if (!plot.marks.empty() && point.x - plot.marks.back().x < gap) continue;
-        plot.marks.push_back({point.x, picture ? *picture : nullptr});
+        if (!plot_.marks.empty() && x - plot_.marks.back().x < gap) return;
+        std::shared_ptr<const PictureData> shown;
+        if (picture) shown = std::get<std::shared_ptr<const PictureData>>(history_.valueOf(kept));
+        plot_.marks.push_back({x, std::move(shown)});
     }
-}
+
+    ValuePlot& plot_;
+    const History& history_;
+    double last_ = 0;
+    std::uint32_t colour_ = 0;
+    int from_ = 0;
+};
 
 QString number(double value) {
     return QString::number(value, 'g', 6);
@@ -94,30 +117,15 @@ ValuePlot plotOf(const History& history, const void* target, const TimeSpan& spa
     plot.width = std::max(width, 1);
     const std::size_t first = history.runAfter(span.start() - 1);
     const std::size_t last = history.runAfter(span.end());
-    std::vector<Point> points;
-    history.forEachChange(
-        target, first, last, [&](std::size_t run, const WatchedValue& value, const Author&) {
-            const int x = static_cast<int>(span.xOf(history.timeOf(run), plot.width));
-            points.push_back({std::clamp(x, 0, plot.width - 1), value});
-        });
-    plot.changes = static_cast<int>(points.size());
     const std::optional<WatchedValue> held = history.valueBefore(target, first);
-    if (!held && points.empty()) return plot;
-    const WatchedValue& start = held ? *held : points.front().value;
-    plot.kind = kindOf(start);
-    switch (plot.kind) {
-        case ValuePlot::Kind::Number:
-            plotNumbers(plot, start, points);
-            break;
-        case ValuePlot::Kind::Truth:
-            plotStretches(plot, std::get<bool>(start) ? 1u : 0u, points, true);
-            break;
-        case ValuePlot::Kind::Colour:
-            plotStretches(plot, std::get<std::uint32_t>(start), points, false);
-            break;
-        default:
-            plotMarks(plot, points);
-    }
+    PlotBuilder builder(plot, history);
+    if (held) builder.start(kindOf(held->index()), *held);
+    history.forEachKept(target, first, last, [&](std::size_t run, const KeptValue& kept) {
+        if (plot.kind == Kind::Nothing) builder.start(kindOf(kept.index()), history.valueOf(kept));
+        const int x = static_cast<int>(span.xOf(history.timeOf(run), plot.width));
+        builder.add(std::clamp(x, 0, plot.width - 1), kept);
+    });
+    builder.finish();
     return plot;
 }
 

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <algorithm>
+#include <utility>
 
 #include "platform/how_it_works/records/effect_filter.h"
 
@@ -105,12 +106,7 @@ EventLog::Row& EventLog::rowBy(Place::By by, qint64 time) {
         row.by = by;
         append(std::move(row));
     }
-    const qint64 number = dropped_ + static_cast<qint64>(rows_.size()) - 1;
-    if (number != last || changedFirst_ > changedLast_) {
-        changedFirst_ = changedLast_ = number;
-    } else {
-        changedLast_ = std::max(changedLast_, number);
-    }
+    noteChanged(dropped_ + static_cast<qint64>(rows_.size()) - 1);
     return rows_.back();
 }
 
@@ -124,26 +120,37 @@ void EventLog::fail(int number, const QString& description) {
 
 void EventLog::end() {
     if (open_ < dropped_) return;
-    if (changedFirst_ > changedLast_) {
-        changedFirst_ = changedLast_ = open_;
-    } else {
-        changedFirst_ = std::min(changedFirst_, open_);
-        changedLast_ = std::max(changedLast_, open_);
-    }
+    noteChanged(open_);
     open_ = -1;
 }
 
 // A row's time and event are set when it comes; later runs change only its count and changes.
 bool EventLog::publish() {
     const qint64 first = std::max(changedFirst_, dropped_);
-    const qint64 last = changedLast_;
+    const qint64 last = std::min(changedLast_, nextNumber() - 1);
     const int fromColumn = recoloured_ ? TimeColumn : HandlerColumn;
+    std::vector<qint64> apart = std::exchange(changed_, {});
     changedFirst_ = 0, changedLast_ = -1;
     recoloured_ = false;
     if (first > last) return false;
+    if (apart.size() > kMostChangedApart) {
+        publishRows(first, last, fromColumn);
+        return true;
+    }
+    std::ranges::sort(apart);
+    for (auto from = apart.begin(); from != apart.end();) {
+        auto to = from;
+        while (std::next(to) != apart.end() && *std::next(to) == *to + 1) ++to;
+        if (*to >= first && *from <= last)
+            publishRows(std::max(*from, first), std::min(*to, last), fromColumn);
+        from = std::next(to);
+    }
+    return true;
+}
+
+void EventLog::publishRows(qint64 first, qint64 last, int fromColumn) {
     emit dataChanged(index(static_cast<int>(first - dropped_), fromColumn),
                      index(static_cast<int>(last - dropped_), ColumnCount - 1));
-    return true;
 }
 
 void EventLog::touch(qint64 number, int entry) {
@@ -162,12 +169,20 @@ int EventLog::placeOf(qint64 number) const {
 
 void EventLog::markChanged(qint64 number) {
     recoloured_ = true;  // undone or not: the whole row
+    noteChanged(number);
+}
+
+void EventLog::noteChanged(qint64 number) {
     if (changedFirst_ > changedLast_) {
         changedFirst_ = changedLast_ = number;
     } else {
         changedFirst_ = std::min(changedFirst_, number);
         changedLast_ = std::max(changedLast_, number);
     }
+    // Past a few rows apart, the range alone is kept.
+    if (changed_.size() <= kMostChangedApart &&
+        std::ranges::find(changed_, number) == changed_.end())
+        changed_.push_back(number);
 }
 
 EventLog::Row* EventLog::editable(qint64 number) {

@@ -108,6 +108,8 @@ class EventLog final : public QAbstractTableModel {
     Row* open();
     void touch(qint64 number, int entry = -1);
     void markChanged(qint64 number);
+    void noteChanged(qint64 number);
+    void publishRows(qint64 first, qint64 last, int fromColumn);
     Row& rowBy(Place::By by, qint64 time);
     void append(Row row);
     void dropOldest();
@@ -117,9 +119,12 @@ class EventLog final : public QAbstractTableModel {
     // The rows of the repeating handlers since the last other event, as numbers.
     std::vector<qint64> repeating_;
     qint64 open_ = -1;  // the number of the row the running handler writes to
-    // The rows changed since the last publish(), as numbers; none while first > last.
-    qint64 changedFirst_ = 0, changedLast_ = -1;
-    bool recoloured_ = false;  // a row changed colour since the last publish()
+    // The rows changed since the last publish(), as numbers: each apart while they are few,
+    // so that a view draws again those rows and not every row between them; else as a range.
+    static constexpr std::size_t kMostChangedApart = 64;
+    std::vector<qint64> changed_;
+    qint64 changedFirst_ = 0, changedLast_ = -1;  // none while first > last
+    bool recoloured_ = false;                     // a row changed colour since the last publish()
     BeforeChange beforeChange_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -106,6 +107,15 @@ class History {
         std::function<void(std::size_t run, const WatchedValue& value, const Author& author)>;
     void forEachChange(const void* target, std::size_t first, std::size_t last,
                        const ChangeVisit& visit) const;
+    // The same changes as kept, for one who reads only part of each (a plot of ten minutes of
+    // a timer's changes, four times a second): `visit(run, const KeptValue&)`; a kept value
+    // made whole by valueOf().
+    template <typename Visit>
+    void forEachKept(const void* target, std::size_t first, std::size_t last, Visit&& visit) const {
+        forEachStep(target, first, last,
+                    [&visit](std::size_t run, const Step& step) { visit(run, step.to); });
+    }
+    WatchedValue valueOf(const KeptValue& kept) const { return kept.value(heavy_); }
     // The value as it was before a run: as its latest change before the run left it, or as its
     // first change after found it; none where the history never changed it.
     std::optional<WatchedValue> valueBefore(const void* target, std::size_t run) const;
@@ -192,10 +202,21 @@ class History {
     void writeFinals();
     template <typename Steps>
     void settle(const Steps& steps, KeptValue Step::*value);
-    WatchedValue valueOf(const KeptValue& kept) const { return kept.value(heavy_); }
     std::size_t runAt(std::uint64_t number) const { return number - dropped_; }
     const std::deque<std::uint64_t>* lineRunsOf(int file, int line) const;
     const Target* targetAt(const void* target) const;
+    // Each change of a target in the runs [first, last): `visit(run, const Step&)`.
+    template <typename Visit>
+    void forEachStep(const void* target, std::size_t first, std::size_t last, Visit&& visit) const {
+        const Target* known = targetAt(target);
+        if (!known) return;
+        const auto id = static_cast<std::uint32_t>(known - targets_.data());
+        const std::uint64_t end = numberOf(std::min(last, runs_.size()));
+        for (auto run = std::ranges::lower_bound(known->runs, numberOf(first));
+             run != known->runs.end() && *run < end; ++run)
+            for (const Step& step : stepsOf(runAt(*run)))
+                if (step.target == id) visit(runAt(*run), step);
+    }
 
     EventLog& log_;
     std::deque<Run> runs_;

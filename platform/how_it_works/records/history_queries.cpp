@@ -70,14 +70,9 @@ const History::Target* History::targetAt(const void* target) const {
 
 void History::forEachChange(const void* target, std::size_t first, std::size_t last,
                             const ChangeVisit& visit) const {
-    const Target* known = targetAt(target);
-    if (!known) return;
-    last = std::min(last, runs_.size());
-    const std::uint32_t id = targetIds_.value(target);
-    auto run = std::ranges::lower_bound(known->runs, numberOf(first));
-    for (; run != known->runs.end() && *run < numberOf(last); ++run)
-        for (const Step& step : stepsOf(runAt(*run)))
-            if (step.target == id) visit(runAt(*run), valueOf(step.to), *unpacked(step.now));
+    forEachStep(target, first, last, [&](std::size_t run, const Step& step) {
+        visit(run, valueOf(step.to), *unpacked(step.now));
+    });
 }
 
 std::optional<WatchedValue> History::valueBefore(const void* target, std::size_t run) const {

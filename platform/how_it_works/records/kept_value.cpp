@@ -50,7 +50,7 @@ KeptValue KeptValue::keep(const WatchedValue& value, HeavyValues& heavy) {
 }
 
 WatchedValue KeptValue::value(const HeavyValues& heavy) const {
-    const auto payload = static_cast<std::uint32_t>(bits_ & kPayload);
+    const std::uint32_t payload = small();
     switch (kind()) {
         case Truth:
             return payload != 0;
@@ -63,6 +63,13 @@ WatchedValue KeptValue::value(const HeavyValues& heavy) const {
         default:
             return heavy.at(heavyNumber());
     }
+}
+
+double KeptValue::number() const {
+    const std::uint32_t payload = small();
+    if (kind() == Number) return std::bit_cast<float>(payload);
+    if (kind() == Whole) return static_cast<std::int16_t>(payload);
+    return 0;
 }
 
 bool KeptValue::isHeavy() const {

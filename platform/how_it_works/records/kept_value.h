@@ -32,6 +32,11 @@ class KeptValue {
     static KeptValue keep(const WatchedValue& value, HeavyValues& heavy);
     WatchedValue value(const HeavyValues& heavy) const;
     bool isHeavy() const;
+    // Read without making the value, for one who reads many: its place among WatchedValue's
+    // kinds; a number's or a whole's value; a truth's 0 or 1 and a colour's RGB.
+    std::size_t index() const { return kind(); }
+    double number() const;
+    std::uint32_t small() const { return static_cast<std::uint32_t>(bits_ & kPayload); }
     std::uint64_t heavyNumber() const { return bits_ & kPayload; }
     bool operator==(const KeptValue& other) const = default;
 

@@ -15,13 +15,8 @@ namespace forms {
 
 std::optional<Author> WatchList::changed(const Watched& what, const WatchedValue& value,
                                          const Author& author, int effect, qint64 now) {
-    auto it = byName_.constFind(what);
-    const bool first = it == byName_.constEnd();
-    if (first) {
-        it = byName_.insert(what, entries_.size());
-        entries_.push_back({what, {}, {}, {}, now});
-    }
-    Entry& entry = entries_[*it];
+    const auto [place, first] = entryOf(what, now);
+    Entry& entry = entries_[place];
     const std::optional<Author> before = first ? std::nullopt : authorOf(entry);
     entry.value = value;
     entry.author = author;
@@ -30,6 +25,20 @@ std::optional<Author> WatchList::changed(const Watched& what, const WatchedValue
     entry.fresh = true;
     if (!entry.effects.contains(effect)) entry.effects.push_back(effect);
     return before;
+}
+
+std::pair<std::size_t, bool> WatchList::entryOf(const Watched& what, qint64 now) {
+    const void* place = what.where.target();
+    if (const auto known = byPlace_.constFind(place); place && known != byPlace_.cend())
+        return {*known, false};
+    auto it = byName_.constFind(what);
+    const bool first = it == byName_.constEnd();
+    if (first) {
+        it = byName_.insert(what, entries_.size());
+        entries_.push_back({what, {}, {}, {}, now});
+    }
+    if (place) byPlace_.insert(place, *it);
+    return {*it, first};
 }
 
 std::optional<Author> WatchList::authorOf(const Watched& what) const {
@@ -88,6 +97,7 @@ void WatchList::clearPauses() {
 
 void WatchList::forgetWriteBacks() {
     for (Entry& entry : entries_) entry.what.where = {};
+    byPlace_.clear();  // another form's values may come to live there
 }
 
 bool WatchList::refresh(qint64 now) {

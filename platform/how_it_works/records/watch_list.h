@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/how_it_works/records/event_log.h"
@@ -85,10 +86,15 @@ class WatchList final : public QAbstractTableModel {
     void tellChangedRows();
     // The first column of the entry to be shown anew (-1 for none), and takes it as shown.
     int takeChange(Entry& entry);
+    // The entry of what changed, added as it first changes; whether it was added.
+    std::pair<std::size_t, bool> entryOf(const Watched& what, qint64 now);
 
     std::vector<Entry> entries_;
     int pausing_ = 0;  // how many entries pause the program
     QHash<Watched, std::size_t> byName_;
+    // The same entries by the place their value lives, known while its form is loaded: a
+    // timer's changes, a hundred a second, hash a pointer, not a name.
+    QHash<const void*, std::size_t> byPlace_;
     int rows_ = 0;  // the entries the views know of
     qint64 now_ = 0;
     std::function<void(const QString&)> refused_ = [](const QString&) {};
