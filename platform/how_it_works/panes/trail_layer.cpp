@@ -87,33 +87,33 @@ bool TrailLayer::eventFilter(QObject* watched, QEvent* event) {
 
 void TrailLayer::paintMarks(const QPaintEvent& event) {
     if (marks_.empty()) return;
-    const std::vector<Dot>& dots = dotsFarthestFirst();
+    if (drawnStale_) makeDots();
     if (!event.region().intersects(drawnBounds_)) return;
+    // The desktop's palette or the screen's pixel ratio may have changed since.
+    if (drawnPalette_ != QGuiApplication::palette().cacheKey() ||
+        dotsRatio_ != host()->devicePixelRatioF())
+        makeDots();
     std::optional<QPainter> painter;
-    for (const Dot& dot : dots) {
+    for (const Dot& dot : drawn_) {
         if (!event.region().intersects(dot.box)) continue;
         if (!painter) painter.emplace(host());
         painter->drawPixmap(dot.box.topLeft(), dot.picture);
     }
 }
 
-const std::vector<TrailLayer::Dot>& TrailLayer::dotsFarthestFirst() {
-    const Tints tints;
-    const std::pair<QRgb, QRgb> tinted{tints.was.rgba(), tints.toCome.rgba()};
-    if (!drawnStale_ && drawnTints_ == tinted && dotsRatio_ == host()->devicePixelRatioF())
-        return drawn_;
+void TrailLayer::makeDots() {
     drawnStale_ = false;
-    drawnTints_ = tinted;
+    drawnPalette_ = QGuiApplication::palette().cacheKey();
     drawnBounds_ = {};
     std::vector<const Mark*> farthestFirst;
     for (const Mark& mark : marks_) farthestFirst.push_back(&mark);
     std::ranges::stable_sort(farthestFirst, std::greater{}, &Mark::distance);
+    const Tints tints;
     drawn_.clear();
     for (const Mark* mark : farthestFirst) {
         drawn_.push_back({boxOf(*mark), dotOf(tints.of(*mark))});
         drawnBounds_ |= drawn_.back().box;
     }
-    return drawn_;
 }
 
 // A dot is drawn once in each tint and copied after: a small disc drawn smooth a hundred times

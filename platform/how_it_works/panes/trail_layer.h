@@ -7,7 +7,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
-#include <utility>
 #include <vector>
 
 class QPaintEvent;
@@ -50,7 +49,7 @@ class TrailLayer final : public QObject {
     QRegion areaOf(const std::vector<Mark>& marks) const;
     QRegion shownPart(QRegion area) const;
     void paintMarks(const QPaintEvent& event);
-    const std::vector<Dot>& dotsFarthestFirst();
+    void makeDots();
     const QPixmap& dotOf(const QColor& tint);
 
     std::vector<Mark> marks_;
@@ -59,7 +58,7 @@ class TrailLayer final : public QObject {
     std::vector<Dot> drawn_;
     QRect drawnBounds_;
     bool drawnStale_ = true;
-    std::pair<QRgb, QRgb> drawnTints_;           // what was, what is to come
+    qint64 drawnPalette_ = 0;                    // the application palette's key
     static constexpr qsizetype kMostDots = 256;  // a few palettes' tints
     QHash<QRgb, QPixmap> dots_;
     qreal dotsRatio_ = 0;

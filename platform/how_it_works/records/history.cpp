@@ -94,7 +94,7 @@ void History::changed(const Watched& what, const WatchedValue& from, const Watch
     auto& runs = targets_[target].runs;
     if (runs.empty() || runs.back() != run) runs.push_back(run);
     if (now.by != Place::By::Code || now.file < 0 || now.line <= 0) return;
-    auto& lineRuns = lineRuns_[{now.file, now.line}];
+    auto& lineRuns = lineRuns_[lineKey(now.file, now.line)];
     if (lineRuns.empty() || lineRuns.back() != run) lineRuns.push_back(run);
 }
 

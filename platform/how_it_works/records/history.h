@@ -7,8 +7,8 @@
 #include <deque>
 #include <functional>
 #include <iterator>
-#include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/how_it_works/records/event_log.h"
@@ -178,6 +178,10 @@ class History {
     static std::optional<Author> unpacked(const Maker& maker);
     std::uint32_t targetOf(const Watched& what);
     std::uint64_t numberOf(std::size_t run) const { return dropped_ + run; }
+    static std::uint64_t lineKey(int file, int line) {
+        return (std::uint64_t{static_cast<std::uint32_t>(file)} << 32) |
+               static_cast<std::uint32_t>(line);
+    }
     void dropOldest();
     void rowAboutToChange(qint64 number, const EventLog::Row& row, int entry);
     void undoRows(std::size_t run);
@@ -232,7 +236,8 @@ class History {
     bool open_ = false;
     std::vector<Target> targets_;
     QHash<const void*, std::uint32_t> targetIds_;
-    std::map<std::pair<int, int>, std::deque<std::uint64_t>> lineRuns_;
+    // By file and line (lineKey): the runs whose statements there made changes.
+    std::unordered_map<std::uint64_t, std::deque<std::uint64_t>> lineRuns_;
     std::vector<std::deque<std::uint64_t>> runnerRuns_;  // by runner: its runs, by number
     std::vector<Final> finals_;                          // by target
     std::vector<std::uint32_t> touched_;

@@ -97,7 +97,7 @@ std::vector<Watched> History::valuesChanged() const {
 }
 
 const std::deque<std::uint64_t>* History::lineRunsOf(int file, int line) const {
-    const auto runs = lineRuns_.find({file, line});
+    const auto runs = lineRuns_.find(lineKey(file, line));
     return runs == lineRuns_.end() ? nullptr : &runs->second;
 }
 
