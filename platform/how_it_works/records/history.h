@@ -231,8 +231,7 @@ class History {
     std::deque<RowEdit> edits_;
     std::uint64_t editsDropped_ = 0;
     std::vector<Runner> runners_;
-    QHash<QString, std::uint32_t> runnerIds_;  // by handler, index, effect and who
-    std::size_t undone_ = 0;                   // the newest runs, stepped back over
+    std::size_t undone_ = 0;  // the newest runs, stepped back over
     bool open_ = false;
     std::vector<Target> targets_;
     QHash<const void*, std::uint32_t> targetIds_;
