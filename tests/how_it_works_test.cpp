@@ -22,6 +22,7 @@
 #include <QTextBlock>
 #include <QTreeView>
 #include <map>
+#include <set>
 #include <tuple>
 #include <utility>
 
@@ -628,6 +629,29 @@ TEST(EventLog, KeepsTheNewestRowsOnly) {
     }
     ASSERT_EQ(log.rowCount(), forms::EventLog::kMostRows);
     EXPECT_EQ(log.row(0).handler, QLatin1String("cmd50_Click"));
+}
+
+// The views are told of every row that changed since the last time, also of a timer's row that
+// counted a run before the user's change began a row of its own.
+TEST(EventLog, TellsOfEveryRowChangedSinceTheLastTime) {
+    forms::EventLog log;
+    const QString form = QStringLiteral("frmMain"), tick = QStringLiteral("Timer1_Timer");
+    log.begin({form, tick, -1, 0}, -1, true);
+    log.end();
+    log.publish();
+    std::set<int> told;
+    QObject::connect(&log, &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& first, const QModelIndex& last) {
+                         for (int row = first.row(); row <= last.row(); ++row) told.insert(row);
+                     });
+    log.begin({form, tick, -1, 200}, -1, true);
+    log.end();
+    log.change({QStringLiteral("txtName"), "Text", {}}, QString(), QStringLiteral("a"),
+               {forms::Place::By::User}, 250);
+    ASSERT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(log.row(0).count, 2);
+    EXPECT_TRUE(log.publish());
+    EXPECT_TRUE(told.contains(0));
 }
 
 // The code pane's scroll bars, drawn from pictures of their places, look as the style draws them
